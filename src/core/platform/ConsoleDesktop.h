@@ -1,0 +1,29 @@
+#pragma once
+// The desktop of the command-line front end: messages go to standard error as UTF-8, confirmations are
+// answered by --yes or --no, and nothing ever waits for a person.
+#include "platform/Desktop.h"
+
+#include <cstdio>
+
+namespace renoka {
+
+class ConsoleDesktop : public Desktop {
+public:
+    explicit ConsoleDesktop(bool answerYes, std::FILE* messages = stderr) : m_answerYes(answerYes), m_out(messages) {}
+
+    void information(const std::string& message) override;
+    bool confirm(const std::string& message) override;
+    void beep() override {}
+    std::optional<std::string> pickFolder(const std::string& caption, const std::string& startFolder) override;
+    bool openFile(const std::filesystem::path& file) override;
+    void setClipboardText(const std::string& text) override;
+    bool startProgram(const std::filesystem::path& executable, const std::string& argument,
+                      const std::filesystem::path& workingFolder) override;
+    void processEvents() override;
+
+private:
+    bool m_answerYes;
+    std::FILE* m_out;
+};
+
+} // namespace renoka

@@ -1,0 +1,38 @@
+#pragma once
+// Whole-file reads and atomic whole-file writes. Every file of the program is written into a temporary file in
+// the same folder and renamed over the old one, so a crash or a full disk never leaves half a file.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace renoka {
+
+namespace fs = std::filesystem;
+
+// A path below `base` from a CP932 relative path ("\Data\2026年12月08日.jvRA" or "Data/x"): separators may be
+// "\" or "/", a leading separator is allowed. The CP932 name becomes the file system's UTF-8 name.
+fs::path pathUnder(const fs::path& base, std::string_view cp932Relative);
+
+// The whole file, or false when it does not exist. Any other failure to read is a FileError.
+bool readWholeFile(const fs::path& path, std::string& bytes);
+
+// Writes the bytes to a temporary file next to `path`, flushes it to disk and renames it over `path`.
+// On failure the old file is untouched, the temporary file removed, and a FileError thrown.
+// `ownerOnly` creates the file readable and writable by its owner only.
+void writeFileAtomic(const fs::path& path, std::string_view bytes, bool ownerOnly = false);
+
+// Lines as the system's string lists read them: split at CR LF, LF or CR; a final line without an end counts,
+// a final end adds no empty line.
+std::vector<std::string> splitLines(std::string_view text);
+// Each line followed by CR LF.
+std::string joinLines(const std::vector<std::string>& lines);
+
+// Reads the lines of a file; a missing file gives no lines.
+std::vector<std::string> loadLines(const fs::path& path);
+void saveLines(const fs::path& path, const std::vector<std::string>& lines, bool ownerOnly = false);
+
+// The path as CP932 text for messages and logs.
+std::string displayPath(const fs::path& path);
+
+} // namespace renoka

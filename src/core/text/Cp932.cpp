@@ -1,0 +1,144 @@
+#include "text/Cp932.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <iconv.h>
+#include <stdexcept>
+
+namespace renoka {
+namespace {
+
+// One converter per direction and thread, opened once: iconv_open costs about 10 µs a call.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {
+        if (m_cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+    }
+    ~Converter() { iconv_close(m_cd); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts the whole input. On a byte sequence the target cannot take, `replacement` is written and
+    // `skip` input bytes are passed over. Returns false when anything had to be replaced.
+    bool convert(std::string_view in, std::string& out, std::string_view replacement, size_t skip) {
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        out.clear();
+        out.resize(in.size() * 2 + 16);
+        char* src = const_cast<char*>(in.data());
+        size_t srcLeft = in.size();
+        size_t used = 0;
+        bool clean = true;
+        while (true) {
+            char* dst = out.data() + used;
+            size_t dstLeft = out.size() - used;
+            size_t rc = srcLeft ? iconv(m_cd, &src, &srcLeft, &dst, &dstLeft) : iconv(m_cd, nullptr, nullptr, &dst, &dstLeft);
+            used = out.size() - dstLeft;
+            if (rc != static_cast<size_t>(-1)) {
+                if (srcLeft == 0) {
+                    // Flush the shift state (no-op for stateless codecs).
+                    dst = out.data() + used;
+                    dstLeft = out.size() - used;
+                    iconv(m_cd, nullptr, nullptr, &dst, &dstLeft);
+                    used = out.size() - dstLeft;
+                    break;
+                }
+                continue;
+            }
+            if (errno == E2BIG) {
+                out.resize(out.size() * 2);
+                continue;
+            }
+            // EILSEQ or EINVAL (a sequence cut at the end): replace and go on.
+            clean = false;
+            out.resize(std::max(out.size(), used + replacement.size() + 16));
+            out.replace(used, replacement.size(), replacement);
+            used += replacement.size();
+            size_t n = std::min(skip, srcLeft);
+            src += n;
+            srcLeft -= n;
+            if (srcLeft == 0) break;
+        }
+        out.resize(used);
+        return clean;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+Converter& utf8ToCp932() {
+    thread_local Converter c("CP932", "UTF-8");
+    return c;
+}
+Converter& cp932ToUtf8() {
+    thread_local Converter c("UTF-8", "CP932");
+    return c;
+}
+Converter& utf16ToCp932() {
+    thread_local Converter c("CP932", "UTF-16LE");
+    return c;
+}
+Converter& cp932ToUtf16() {
+    thread_local Converter c("UTF-16LE", "CP932");
+    return c;
+}
+
+// Length in bytes of the UTF-8 sequence that starts with c (1 for a stray byte).
+size_t utf8SequenceLength(unsigned char c) {
+    if (c >= 0xF0) return 4;
+    if (c >= 0xE0) return 3;
+    if (c >= 0xC0) return 2;
+    return 1;
+}
+
+bool isAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+} // namespace
+
+std::string sj(std::string_view utf8) {
+    if (isAscii(utf8)) return std::string(utf8);
+    std::string out;
+    if (utf8ToCp932().convert(utf8, out, "?", 1)) return out;
+    // Something did not convert: go character by character so that one "?" stands for one character.
+    out.clear();
+    std::string part;
+    for (size_t i = 0; i < utf8.size();) {
+        size_t n = std::min(utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        out += utf8ToCp932().convert(utf8.substr(i, n), part, "", n) ? part : std::string("?");
+        i += n;
+    }
+    return out;
+}
+
+std::string toUtf8(std::string_view cp932) {
+    if (isAscii(cp932)) return std::string(cp932);
+    std::string out;
+    cp932ToUtf8().convert(cp932, out, "\xEF\xBF\xBD", 1);
+    return out;
+}
+
+std::string fromUtf16(std::u16string_view utf16) {
+    std::string in(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2);
+    std::string out;
+    utf16ToCp932().convert(in, out, "?", 2);
+    return out;
+}
+
+std::u16string toUtf16(std::string_view cp932) {
+    std::string out;
+    cp932ToUtf16().convert(cp932, out, std::string_view("\xFD\xFF", 2), 1);
+    return std::u16string(reinterpret_cast<const char16_t*>(out.data()), out.size() / 2);
+}
+
+bool isValidCp932(std::string_view cp932) {
+    if (isAscii(cp932)) return true;
+    std::string out;
+    return cp932ToUtf8().convert(cp932, out, "", 1);
+}
+
+} // namespace renoka

@@ -1,0 +1,47 @@
+#pragma once
+// A string grid as data: cells of CP932 text addressed (column, row) like the system's grids, a row count
+// that includes the header row, and column widths where -1 hides a column.
+#include <string>
+#include <vector>
+
+namespace renoka {
+
+class TextGrid {
+public:
+    TextGrid() = default;
+    TextGrid(int colCount, int rowCount);
+
+    int colCount() const { return m_colCount; }
+    int rowCount() const { return m_rowCount; }
+    // Resizing keeps the cells that remain inside the grid; new cells are empty.
+    void setColCount(int count);
+    void setRowCount(int count);
+
+    // Reading outside the grid gives an empty text; writing outside it is a range error.
+    const std::string& cell(int col, int row) const;
+    void setCell(int col, int row, std::string text);
+
+    int colWidth(int col) const;
+    void setColWidth(int col, int width);
+    bool colHidden(int col) const { return colWidth(col) == -1; }
+
+    int fixedRows = 1;
+    int fixedCols = 0;
+    int selectedRow = 1;
+    int selectedCol = 0;
+
+    // Empties every cell; sizes and widths stay.
+    void clearCells();
+    // The cells of one row, empty texts where the row is outside the grid.
+    std::vector<std::string> rowTexts(int row) const;
+
+private:
+    void resize(int cols, int rows);
+
+    int m_colCount = 0;
+    int m_rowCount = 0;
+    std::vector<std::string> m_cells; // row-major
+    std::vector<int> m_widths;
+};
+
+} // namespace renoka

@@ -1,0 +1,58 @@
+#include "text/Cp932.h"
+#include "text/Fields.h"
+
+#include <gtest/gtest.h>
+
+using namespace renoka;
+
+namespace {
+
+struct IntCase {
+    const char* text;
+    int expected;
+};
+class ToIntTest : public testing::TestWithParam<IntCase> {};
+
+TEST_P(ToIntTest, ReadsDigitTextOrZero) { EXPECT_EQ(toInt(GetParam().text), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(Texts, ToIntTest,
+                         testing::Values(IntCase{"0123", 123}, IntCase{"  7", 7}, IntCase{"07 ", 7}, IntCase{"", 0},
+                                         IntCase{"    ", 0}, IntCase{"1a", 0}, IntCase{"-5", -5}, IntCase{"+5", 5},
+                                         IntCase{"-", 0}, IntCase{"99999999999", 0}, IntCase{"2147483647", 2147483647},
+                                         IntCase{"1 2", 0}));
+
+TEST(FieldTest, CutsByOneBasedBytePositionAndClampsAtTheEnd) {
+    std::string rec = "RA7200612345";
+    EXPECT_EQ(field(rec, 1, 2), "RA");
+    EXPECT_EQ(field(rec, 3, 1), "7");
+    EXPECT_EQ(field(rec, 11, 5), "45");
+    EXPECT_EQ(field(rec, 13, 2), "");
+    EXPECT_EQ(field(rec, 0, 2), "");
+    EXPECT_EQ(fieldInt(rec, 4, 4), 2006);
+}
+
+struct CutCase {
+    const char* utf8;
+    size_t bytes;
+    const char* expectedUtf8;
+};
+class LeftBytesTest : public testing::TestWithParam<CutCase> {};
+
+TEST_P(LeftBytesTest, NeverSplitsADoubleByteCharacter) {
+    std::string cut = leftBytes(sj(GetParam().utf8), GetParam().bytes);
+    EXPECT_EQ(toUtf8(cut), GetParam().expectedUtf8);
+    EXPECT_TRUE(isValidCp932(cut));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, LeftBytesTest,
+                         testing::Values(CutCase{"ディープインパクト", 4, "ディ"},
+                                         CutCase{"ディープインパクト", 5, "ディ "},
+                                         CutCase{"Aディープ", 4, "Aデ "}, CutCase{"ｱｲｳｴｵ", 3, "ｱｲｳ"},
+                                         CutCase{"ab", 5, "ab"}));
+
+TEST(FitBytesTest, PadsToTheExactWidth) {
+    EXPECT_EQ(fitBytes(sj("東京"), 6), sj("東京  "));
+    EXPECT_EQ(fitBytes(sj("岩見沢競馬"), 7), sj("岩見沢 "));
+}
+
+} // namespace
