@@ -14,7 +14,7 @@ namespace renoka {
 
 namespace {
 
-std::string systemReason(int err) {
+std::string systemReasonUtf8(int err) {
     switch (err) {
     case ENOSPC:
         return "ディスクの空き容量がありません";
@@ -31,7 +31,7 @@ std::string systemReason(int err) {
 }
 
 [[noreturn]] void fail(const char* what, const fs::path& path, int err) {
-    throw FileError(sj(std::string(what)) + displayPath(path) + sj("（" + systemReason(err) + "）"));
+    throw FileError(sj(std::string(what)) + displayPath(path) + sj("（" + systemReasonUtf8(err) + "）"));
 }
 
 // Writes all bytes, retrying short writes.
@@ -59,6 +59,8 @@ std::string tempSuffix() {
 }
 
 } // namespace
+
+std::string systemErrorText(int err) { return sj(systemReasonUtf8(err)); }
 
 fs::path pathUnder(const fs::path& base, std::string_view cp932Relative) {
     std::string rel = toUtf8(cp932Relative);

@@ -32,6 +32,9 @@ std::string joinLines(const std::vector<std::string>& lines);
 std::vector<std::string> loadLines(const fs::path& path);
 void saveLines(const fs::path& path, const std::vector<std::string>& lines, bool ownerOnly = false);
 
+// Why a system call failed, in Japanese (CP932).
+std::string systemErrorText(int err);
+
 // The path as CP932 text for messages and logs.
 std::string displayPath(const fs::path& path);
 

@@ -1,0 +1,77 @@
+#include "CliApp.h"
+
+#include "CliCommands.h"
+#include "CliContext.h"
+#include "platform/Clock.h"
+#include "text/Cp932.h"
+
+#include <QString>
+
+namespace renoka::cli {
+
+namespace {
+
+void printUsage(std::FILE* err) {
+    std::fputs("使い方: renoka-cli [--home DIR] [--now \"YYYY-MM-DD hh:mm[:ss]\"] [--yes|--no] COMMAND ...\n"
+               "コマンド:\n",
+               err);
+    for (const auto& c : commands()) std::fprintf(err, "  %-10s %s\n", c.name, c.helpUtf8);
+}
+
+// Reads the options before the command; false on a usage error (message already printed).
+bool parseOptions(const std::vector<std::string>& args, CliOptions& options, std::FILE* err) {
+    size_t i = 0;
+    for (; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--home" || a == "--now") {
+            if (i + 1 >= args.size()) {
+                std::fprintf(err, "%s の値がありません。\n", a.c_str());
+                return false;
+            }
+            (a == "--home" ? options.home : options.now) = args[++i];
+        } else if (a == "--yes") {
+            options.answerYes = true;
+        } else if (a == "--no") {
+            options.answerYes = false;
+        } else if (a.rfind("--", 0) == 0) {
+            std::fprintf(err, "不明なオプションです: %s\n", a.c_str());
+            return false;
+        } else {
+            break;
+        }
+    }
+    if (i >= args.size()) {
+        std::fputs("コマンドがありません。\n", err);
+        return false;
+    }
+    options.command = args[i];
+    options.args.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+    if (options.now && !parseJapanTime(QString::fromStdString(*options.now)).isValid()) {
+        std::fprintf(err, "--now の日時が正しくありません: %s\n", options.now->c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    CliOptions options;
+    if (!parseOptions(args, options, err)) {
+        printUsage(err);
+        return kExitUsage;
+    }
+    const Command* command = findCommand(options.command);
+    if (!command) {
+        std::fprintf(err, "不明なコマンドです: %s\n", options.command.c_str());
+        printUsage(err);
+        return kExitUsage;
+    }
+    CliContext context(options, out, err);
+    if (!context.start()) return kExitFailed;
+    const int status = command->run(context, options.args);
+    std::fflush(out);
+    return status;
+}
+
+} // namespace renoka::cli

@@ -1,0 +1,36 @@
+#include "CliCommands.h"
+
+#include "CliApp.h"
+#include "CliContext.h"
+#include "jv/SoftwareId.h"
+#include "text/Cp932.h"
+
+namespace renoka::cli {
+
+namespace {
+
+int versionCommand(CliContext& context, const std::vector<std::string>& args) {
+    if (!args.empty()) {
+        context.message(sj("version に引数は要りません。"));
+        return kExitUsage;
+    }
+    context.print(std::string("RENOKA ") + ProgramVersion);
+    return kExitDone;
+}
+
+} // namespace
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> table = {
+        {"version", "版を表示します", versionCommand},
+    };
+    return table;
+}
+
+const Command* findCommand(std::string_view name) {
+    for (const auto& c : commands())
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
+} // namespace renoka::cli

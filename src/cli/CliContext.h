@@ -1,0 +1,52 @@
+#pragma once
+// Everything a command works with: the ports in their console form and the main window as data, started the
+// same way the GUI starts it.
+#include "app/MainForm.h"
+#include "jv/JvLink.h"
+#include "platform/ConsoleDesktop.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace renoka::cli {
+
+struct CliOptions {
+    std::optional<std::string> home;
+    std::optional<std::string> now; // Japan time text of --now
+    bool answerYes = false;
+    std::string command;
+    std::vector<std::string> args;
+};
+
+class CliContext {
+public:
+    CliContext(const CliOptions& options, std::FILE* out, std::FILE* err);
+    ~CliContext();
+
+    // Program entry and the main window's creation; false (with the message printed) when the program cannot
+    // start.
+    bool start();
+
+    TMainForm& form() { return *m_form; }
+    std::FILE* out() const { return m_out; }
+    std::FILE* err() const { return m_err; }
+    // Prints a CP932 message as UTF-8 to standard error.
+    void message(const std::string& cp932) const;
+    // Prints a CP932 result line as UTF-8 to standard output.
+    void print(const std::string& cp932) const;
+
+private:
+    CliOptions m_options;
+    std::FILE* m_out;
+    std::FILE* m_err;
+    std::unique_ptr<ConsoleDesktop> m_desktop;
+    std::unique_ptr<Clock> m_clock;
+    std::unique_ptr<SoundPlayer> m_sound;
+    std::unique_ptr<Registry> m_registry;
+    std::unique_ptr<JvLink> m_jvLink;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+} // namespace renoka::cli

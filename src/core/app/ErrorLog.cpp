@@ -1,0 +1,25 @@
+#include "app/ErrorLog.h"
+
+#include "platform/FileIo.h"
+#include "text/Cp932.h"
+
+namespace renoka {
+
+void ErrorLog::writeStartEntry(const std::string& programDirText) {
+    m_lines = loadLines(m_file);
+    if (m_lines.size() > kLinesKeptAtStart)
+        m_lines.erase(m_lines.begin(), m_lines.end() - static_cast<std::ptrdiff_t>(kLinesKeptAtStart));
+    const QString stamp = m_clock.now().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+    m_lines.push_back(sj("ソフト起動：") + stamp.toStdString());
+    m_lines.push_back(programDirText);
+    saveLines(m_file, m_lines);
+}
+
+void ErrorLog::append(const std::string& message) {
+    m_lines = loadLines(m_file);
+    const QString stamp = m_clock.now().toString(QStringLiteral("hh:mm:ss"));
+    m_lines.push_back(sj("【エラー】") + stamp.toStdString() + sj("：") + message);
+    saveLines(m_file, m_lines);
+}
+
+} // namespace renoka

@@ -1,0 +1,63 @@
+#include "app/ProgramFolder.h"
+
+#include "app/Errors.h"
+#include "platform/FileIo.h"
+#include "text/Cp932.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <system_error>
+#include <unistd.h>
+
+namespace renoka {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path executableFolder() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : exe.parent_path();
+}
+
+bool writable(const fs::path& folder) { return !folder.empty() && ::access(folder.c_str(), W_OK) == 0; }
+
+fs::path userDataFolder() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return fs::path(xdg) / "renoka";
+    if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home) / ".local/share/renoka";
+    return fs::current_path() / "renoka";
+}
+
+} // namespace
+
+fs::path resolveProgramDir(const std::optional<std::string>& home) {
+    fs::path dir;
+    if (home && !home->empty())
+        dir = *home;
+    else if (const char* env = std::getenv("RENOKA_HOME"); env && *env)
+        dir = env;
+    else if (fs::path exe = executableFolder(); writable(exe))
+        dir = exe;
+    else
+        dir = userDataFolder();
+    std::error_code ec;
+    fs::path absolute = fs::absolute(dir, ec);
+    return (ec ? dir : absolute).lexically_normal();
+}
+
+void prepareProgramFolders(const fs::path& programDir) {
+    auto makeFolder = [](const fs::path& folder) {
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        if (ec || !fs::is_directory(folder))
+            throw FileError(sj("フォルダを作成できません: ") + displayPath(folder) + sj("（") +
+                            systemErrorText(ec ? ec.value() : ENOTDIR) + sj("）"));
+    };
+    makeFolder(programDir);
+    if (!writable(programDir))
+        throw FileError(sj("プログラムフォルダに書き込めません: ") + displayPath(programDir));
+    for (const char* sub : kProgramSubFolders) makeFolder(programDir / sub);
+}
+
+} // namespace renoka

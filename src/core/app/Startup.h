@@ -1,0 +1,18 @@
+#pragma once
+// Program entry shared by the GUI and the CLI: the presence check of the data-service component, then the
+// main window's creation.
+#include "jv/JvLink.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace renoka {
+
+// Shown when no data-service component can be created; the program then ends.
+inline constexpr const char* kJvLinkMissingMessage =
+    "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"; // UTF-8
+
+// Creates the data-service component for the program folder, or nothing when none is available.
+std::unique_ptr<JvLink> createJvLink(const std::filesystem::path& programDir);
+
+} // namespace renoka

@@ -1,0 +1,57 @@
+#pragma once
+// What the analysis steps compute for one race slot. Every member has a fixed size and all-zero bytes are its
+// cleared state, so clearing the 36 work records is one block fill. Later features add their members here.
+#include "codes/CombinationCounts.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <type_traits>
+
+namespace renoka {
+
+inline constexpr int kHorseCount = 18;
+inline constexpr int kBracketCount = 8;
+
+// A short text of up to five characters kept in place (no allocation).
+struct ShortText {
+    std::array<char, 6> bytes{};
+
+    std::string_view view() const { return std::string_view(bytes.data()); }
+    void assign(std::string_view text) {
+        bytes.fill('\0');
+        for (size_t i = 0; i < text.size() && i < bytes.size() - 1; ++i) bytes[i] = text[i];
+    }
+};
+
+struct RaceWork {
+    // Times "hhmm" at which the automatic odds fetch fires: post time - A, - A + 1, - A + 2 minutes.
+    std::array<ShortText, 3> OzGetTimes;
+    // One flag per horse index: the horse is on the tracked-horse list.
+    std::array<bool, kHorseCount> Tracked;
+
+    // Odds and popularity by horse index.
+    std::array<double, kHorseCount> TanOz, FukuOzMin, FukuOzMax;
+    std::array<int32_t, kHorseCount> TanNinki, FukuMinNinki, FukuMaxNinki;
+
+    // Odds and popularity by combination index 1..count (element 0 is never read).
+    std::array<double, combos::Wakuren + 1> WakuOz;
+    std::array<int32_t, combos::Wakuren + 1> WakuNinki;
+    std::array<double, combos::Umaren + 1> UmarenOz;
+    std::array<int32_t, combos::Umaren + 1> UmarenNinki;
+    std::array<double, combos::Umaren + 1> WideOz;
+    std::array<int32_t, combos::Umaren + 1> WideNinki;
+    std::array<double, combos::Umatan + 1> UmatanOz;
+    std::array<int32_t, combos::Umatan + 1> UmatanNinki;
+    std::array<double, combos::Sanrenpuku + 1> SanpukuOz;
+    std::array<int32_t, combos::Sanrenpuku + 1> SanpukuNinki;
+    std::array<double, combos::Sanrentan + 1> SantanOz;
+    std::array<int32_t, combos::Sanrentan + 1> SantanNinki;
+
+    // Set when a payout record has been taken into the slot.
+    bool PayoutTaken;
+};
+
+static_assert(std::is_trivially_copyable_v<RaceWork>, "RaceWork is cleared by a block fill");
+
+} // namespace renoka
