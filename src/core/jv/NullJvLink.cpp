@@ -1,0 +1,70 @@
+#include "jv/NullJvLink.h"
+
+#include "text/Cp932.h"
+
+namespace renoka {
+
+namespace {
+constexpr int32_t NoNewerData = -1;
+constexpr int32_t IdentifierEmpty = -101;
+constexpr int32_t IdentifierTooLong = -102;
+constexpr int32_t IdentifierStartsWithBlank = -103;
+constexpr int32_t NotInitialised = -201;
+constexpr int32_t StreamAlreadyOpen = -202;
+constexpr int32_t NoStreamOpen = -203;
+} // namespace
+
+int32_t NullJvLink::JVInit(const std::u16string& softwareId) {
+    if (softwareId.empty()) return IdentifierEmpty;
+    // The control counts the identifier in bytes of the 8-bit code page, not in characters.
+    if (fromUtf16(softwareId).size() >= 64) return IdentifierTooLong;
+    if (softwareId.front() == u' ') return IdentifierStartsWithBlank;
+    m_initialised = true;
+    return 0;
+}
+
+// The control's JVSet calls have no "not initialised" answer, and there is nothing to set here.
+int32_t NullJvLink::JVSetUIProperties() {
+    return 0;
+}
+
+int32_t NullJvLink::JVOpen(const std::u16string& /*dataSpec*/, const std::u16string& /*fromTime*/, int32_t /*option*/,
+                           int32_t& readCount, int32_t& downloadCount, std::u16string& lastFileTimestamp) {
+    if (!m_initialised) return NotInitialised;
+    if (m_streamOpen) return StreamAlreadyOpen;
+    // Nothing is ever newer than the caller's from-time; -1 leaves no stream open, as with the control.
+    readCount = 0;
+    downloadCount = 0;
+    lastFileTimestamp.clear();
+    return NoNewerData;
+}
+
+// The control opens a real-time stream even when the provider has nothing for the key, and the first read
+// then ends it; callers see "no data" on the path they take every time.
+int32_t NullJvLink::JVRTOpen(const std::u16string& /*dataSpec*/, const std::u16string& /*key*/) {
+    if (!m_initialised) return NotInitialised;
+    if (m_streamOpen) return StreamAlreadyOpen;
+    m_streamOpen = true;
+    return 0;
+}
+
+int32_t NullJvLink::JVStatus() {
+    if (!m_initialised) return NotInitialised;
+    return 0;
+}
+
+int32_t NullJvLink::JVRead(std::u16string& /*buffer*/, int32_t& /*size*/, std::u16string& /*fileName*/) {
+    if (!m_initialised) return NotInitialised;
+    if (!m_streamOpen) return NoStreamOpen;
+    return 0;
+}
+
+void NullJvLink::JVCancel() {}
+
+// Handlers close once more after their last step, and after a failed open, so closing without a stream is fine.
+int32_t NullJvLink::JVClose() {
+    m_streamOpen = false;
+    return 0;
+}
+
+} // namespace renoka
