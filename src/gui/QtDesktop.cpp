@@ -1,0 +1,85 @@
+#include "QtDesktop.h"
+
+#include "QtText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QUrl>
+
+namespace renoka {
+
+namespace {
+
+QString boxTitle() {
+    return QGuiApplication::applicationDisplayName();
+}
+
+} // namespace
+
+void QtDesktop::writeMessage(const char* kind, const std::string& message) {
+    if (!m_messages) return;
+    std::fprintf(m_messages, "%s%s\n", kind, toUtf8(message).c_str());
+    std::fflush(m_messages);
+}
+
+void QtDesktop::information(const std::string& message) {
+    if (!m_interactive) {
+        writeMessage("", message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, boxTitle(), qs(message), QMessageBox::Ok, m_parent);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+bool QtDesktop::confirm(const std::string& message) {
+    if (!m_interactive) {
+        writeMessage("? ", message);
+        return false;
+    }
+    QMessageBox box(QMessageBox::Question, boxTitle(), qs(message), QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    // A slip of the Enter key must not start a destructive or outward action.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDesktop::beep() {
+    QApplication::beep();
+}
+
+std::optional<std::string> QtDesktop::pickFolder(const std::string& caption, const std::string& startFolder) {
+    if (!m_interactive) return std::nullopt;
+    const QString folder = QFileDialog::getExistingDirectory(m_parent, qs(caption), qs(startFolder));
+    if (folder.isEmpty()) return std::nullopt;
+    return fromQs(QDir::toNativeSeparators(folder));
+}
+
+bool QtDesktop::openFile(const std::filesystem::path& file) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(qpath(file)));
+}
+
+void QtDesktop::setClipboardText(const std::string& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(qs(text));
+}
+
+bool QtDesktop::startProgram(const std::filesystem::path& executable, const std::string& argument,
+                             const std::filesystem::path& workingFolder) {
+    QStringList arguments;
+    if (!argument.empty()) arguments << qs(argument);
+    return QProcess::startDetached(qpath(executable), arguments, qpath(workingFolder));
+}
+
+void QtDesktop::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+} // namespace renoka
