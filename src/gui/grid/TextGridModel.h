@@ -1,0 +1,38 @@
+#pragma once
+// A table model over one of core's string grids. Row 0 of the grid is its header row and shows as the view's
+// header; the model only reads the grid, and a handler that changed it asks for refresh() afterwards.
+#include "text/TextGrid.h"
+
+#include <QAbstractTableModel>
+
+class QTableView;
+
+namespace renoka {
+
+class TextGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit TextGridModel(const TextGrid& grid, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    const TextGrid& grid() const { return m_grid; }
+    // The grid row behind a model row (the header row is not a model row).
+    static int gridRow(int modelRow) { return modelRow + 1; }
+
+    // After a handler changed cells, sizes or widths: the view reads everything again.
+    void refresh();
+
+private:
+    const TextGrid& m_grid;
+};
+
+// Column widths of the grid on the view; a width of -1 hides the column.
+void applyColumnWidths(QTableView& view, const TextGrid& grid);
+
+} // namespace renoka
