@@ -1,6 +1,114 @@
+// RENOKA: the desktop program. Checks for the data-service component, prepares the program folder and shows the
+// main window; with --screenshot it draws the window once into a PNG file and ends.
+#include "QtDesktop.h"
+#include "QtText.h"
+#include "app/Errors.h"
+#include "app/MainForm.h"
+#include "app/ProgramFolder.h"
+#include "app/Registry.h"
+#include "app/Startup.h"
+#include "main/MainWindow.h"
+#include "platform/Clock.h"
+#include "platform/SoundPlayer.h"
+#include "text/Cp932.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+
+namespace {
+
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// The platform has to be chosen before the application object exists, so argv is looked at by hand here.
+void choosePlatform(int argc, char** argv) {
+    bool screenshot = false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--screenshot") == 0 || std::strncmp(argv[i], "--screenshot=", 13) == 0)
+            screenshot = true;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !hasDisplay()) {
+        // Without a display the window can still be drawn into a file, or run headless for a check.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (!screenshot) std::fputs("renoka: no display found, running offscreen\n", stderr);
+    }
+}
+
+struct Options {
+    std::optional<std::string> home;
+    QString screenshot;
+};
+
+Options parseOptions(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("RENOKA"));
+    parser.addHelpOption();
+    const QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Program folder (settings, data, logs)."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Draw the main window into a PNG file and exit."),
+                                        QStringLiteral("FILE.png"));
+    parser.addOption(home);
+    parser.addOption(screenshot);
+    parser.process(app);
+    Options options;
+    if (parser.isSet(home)) options.home = parser.value(home).toStdString();
+    options.screenshot = parser.value(screenshot);
+    return options;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    choosePlatform(argc, argv);
     QApplication app(argc, argv);
-    return 0;
+    const Options options = parseOptions(app);
+    const bool unattended = !options.screenshot.isEmpty() || QGuiApplication::platformName() == "offscreen";
+    renoka::QtDesktop desktop(!unattended);
+
+    const std::filesystem::path programDir = renoka::resolveProgramDir(options.home);
+    const auto jvLink = renoka::createJvLink(programDir);
+    if (!jvLink) {
+        desktop.beep();
+        desktop.information(renoka::sj(renoka::kJvLinkMissingMessage));
+        return 1;
+    }
+    QApplication::setApplicationName(QString::fromUtf8(renoka::TMainForm::ApplicationTitle));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(renoka::TMainForm::ApplicationTitle));
+
+    renoka::SystemClock clock;
+    renoka::ProcessSoundPlayer sound;
+    renoka::NoRegistry registry;
+    renoka::TMainForm form(programDir, {desktop, clock, sound, *jvLink, registry});
+    try {
+        form.FormCreate();
+    } catch (const renoka::RenokaError& e) {
+        // The folder could not be prepared: there is no window to carry on in.
+        desktop.beep();
+        desktop.information(e.what());
+        return 1;
+    }
+
+    renoka::MainWindow window(form);
+    desktop.setParentWindow(&window);
+    window.show();
+    form.runHandler([&] { form.FormShow(); });
+    window.showForm();
+
+    if (!options.screenshot.isEmpty()) {
+        QApplication::processEvents();
+        if (!window.grab().save(options.screenshot)) {
+            std::fprintf(stderr, "renoka: cannot write %s\n", options.screenshot.toLocal8Bit().constData());
+            return 1;
+        }
+        window.close();
+        return 0;
+    }
+    return QApplication::exec();
 }
