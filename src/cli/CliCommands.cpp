@@ -7,6 +7,9 @@
 
 namespace renoka::cli {
 
+int downloadCommand(CliContext& context, const std::vector<std::string>& args);
+int daysCommand(CliContext& context, const std::vector<std::string>& args);
+
 namespace {
 
 int versionCommand(CliContext& context, const std::vector<std::string>& args) {
@@ -23,6 +26,8 @@ int versionCommand(CliContext& context, const std::vector<std::string>& args) {
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"version", "版を表示します", versionCommand},
+        {"download", "蓄積データを取り込みます [--from \"YYYY-MM-DD hh:mm:ss\"] [--setup] [--odds]", downloadCommand},
+        {"days", "開催日の一覧を新しい順に表示します", daysCommand},
     };
     return table;
 }

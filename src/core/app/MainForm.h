@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/SoundPlayer.h"
+#include "store/DayFileStore.h"
 #include "store/RaceDayStore.h"
 #include "text/Label.h"
 #include "text/SortedStringList.h"
@@ -50,6 +51,7 @@ struct MenuChecks {
 
 // Whether the controls that start hidden or that the frame shows and hides are visible.
 struct FrameVisibility {
+    bool PageControl1 = true;
     bool StringGrid6 = true;
     bool PageControl3 = true;
     bool Panel8 = true;
@@ -106,6 +108,8 @@ public:
     IniFile& ini() { return m_ini; }
     ErrorLog& errorLog() { return m_errorLog; }
     RaceDayStore& store() { return *m_store; }
+    // Every update of the data files goes through this one store.
+    DayFileStore& files() { return m_files; }
     Desktop& desktop() { return m_ports.desktop; }
     const Clock& clock() const { return m_ports.clock; }
     SoundPlayer& sound() { return m_ports.sound; }
@@ -138,6 +142,7 @@ private:
     IniFile m_ini;
     ErrorLog m_errorLog;
     std::unique_ptr<RaceDayStore> m_store;
+    DayFileStore m_files;
 };
 
 // The settings file of a program folder.

@@ -22,7 +22,12 @@ public:
     // Converts the whole input. On a byte sequence the target cannot take, `replacement` is written and
     // `skip` input bytes are passed over. Returns false when anything had to be replaced.
     bool convert(std::string_view in, std::string& out, std::string_view replacement, size_t skip) {
+        return convertBytes(in.data(), in.size(), out, replacement, skip);
+    }
+
+    bool convertBytes(const char* inData, size_t inSize, std::string& out, std::string_view replacement, size_t skip) {
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        std::string_view in(inData, inSize);
         out.clear();
         out.resize(in.size() * 2 + 16);
         char* src = const_cast<char*>(in.data());
@@ -127,6 +132,10 @@ std::string fromUtf16(std::u16string_view utf16) {
     std::string out;
     utf16ToCp932().convert(in, out, "?", 2);
     return out;
+}
+
+void fromUtf16Into(std::u16string_view utf16, std::string& out) {
+    utf16ToCp932().convertBytes(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2, out, "?", 2);
 }
 
 std::u16string toUtf16(std::string_view cp932) {

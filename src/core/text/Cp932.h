@@ -15,6 +15,8 @@ std::string toUtf8(std::string_view cp932);
 // UTF-16 (the wide text that the data service delivers) to CP932 and back.
 std::string fromUtf16(std::u16string_view utf16);
 std::u16string toUtf16(std::string_view cp932);
+// fromUtf16 into a caller's string, reusing its capacity (the download converts every record).
+void fromUtf16Into(std::u16string_view utf16, std::string& out);
 
 // True when every byte of the text decodes as CP932.
 bool isValidCp932(std::string_view cp932);

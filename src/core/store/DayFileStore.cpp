@@ -1,0 +1,121 @@
+#include "store/DayFileStore.h"
+
+#include "app/Errors.h"
+#include "platform/FileIo.h"
+#include "text/Fields.h"
+
+#include <algorithm>
+#include <exception>
+#include <system_error>
+
+namespace renoka {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool blankLine(const std::string& line) { return trimView(line).empty(); }
+
+std::string_view keyOf(std::string_view line, int pos, int len) { return field(line, pos, len); }
+
+} // namespace
+
+DayFileStore::CachedFile& DayFileStore::load(const fs::path& file) {
+    const std::string key = file.native();
+    if (m_batching) {
+        auto it = m_cache.find(key);
+        if (it != m_cache.end()) return it->second;
+    }
+    CachedFile& cached = m_cache[key];
+    cached.lines = loadLines(file);
+    cached.sorted = false;
+    return cached;
+}
+
+void DayFileStore::store(const fs::path& file, CachedFile& cached) {
+    const std::string key = file.native();
+    if (m_batching) {
+        if (std::find(m_dirty.begin(), m_dirty.end(), key) == m_dirty.end()) m_dirty.push_back(key);
+        return;
+    }
+    try {
+        saveLines(file, cached.lines);
+    } catch (...) {
+        m_cache.erase(key);
+        throw;
+    }
+    m_cache.erase(key);
+}
+
+void DayFileStore::keyedMerge(const fs::path& file, std::string_view line, BlankLineRule rule, int keyPos,
+                              int keyLen) {
+    CachedFile& cached = load(file);
+    auto& lines = cached.lines;
+    const std::string_view key = keyOf(line, keyPos, keyLen);
+    auto match = std::find_if(lines.begin(), lines.end(),
+                              [&](const std::string& l) { return keyOf(l, keyPos, keyLen) == key; });
+    if (cached.sorted) {
+        // The lines are sorted already: moving one line to its place gives what a full sort gives.
+        if (match != lines.end()) lines.erase(match);
+        auto at = std::upper_bound(lines.begin(), lines.end(), line,
+                                   [](std::string_view a, const std::string& b) { return a < std::string_view(b); });
+        lines.insert(at, std::string(line));
+    } else {
+        if (match != lines.end())
+            match->assign(line);
+        else
+            lines.emplace_back(line);
+        std::sort(lines.begin(), lines.end());
+        cached.sorted = true;
+    }
+    if (rule == BlankLineRule::DropFirst && !lines.empty() && blankLine(lines.front())) lines.erase(lines.begin());
+    store(file, cached);
+}
+
+void DayFileStore::putRunnerLine(const fs::path& file, int lineIndex, std::string_view line) {
+    checkIndex(lineIndex, kRunnerLines, "出走馬の行");
+    CachedFile& cached = load(file);
+    auto& lines = cached.lines;
+    if (lines.size() < static_cast<size_t>(kRunnerLines)) lines.resize(kRunnerLines, std::string(kRunnerLineBytes, ' '));
+    lines[static_cast<size_t>(lineIndex)].assign(line);
+    cached.sorted = false;
+    store(file, cached);
+}
+
+bool DayFileStore::exists(const fs::path& file) const {
+    if (m_batching && m_cache.count(file.native())) return true;
+    std::error_code ec;
+    return fs::exists(file, ec);
+}
+
+void DayFileStore::beginBatch() { m_batching = true; }
+
+void DayFileStore::flush() {
+    std::exception_ptr firstError;
+    std::vector<std::string> failed;
+    for (const auto& key : m_dirty) {
+        try {
+            saveLines(fs::path(key), m_cache.at(key).lines);
+        } catch (...) {
+            if (!firstError) firstError = std::current_exception();
+            failed.push_back(key);
+        }
+    }
+    m_dirty = std::move(failed);
+    if (firstError) std::rethrow_exception(firstError);
+}
+
+void DayFileStore::endBatch() {
+    try {
+        flush();
+    } catch (...) {
+        m_batching = false;
+        m_cache.clear();
+        m_dirty.clear();
+        throw;
+    }
+    m_batching = false;
+    m_cache.clear();
+}
+
+} // namespace renoka
