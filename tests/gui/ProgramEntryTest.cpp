@@ -13,9 +13,9 @@
 
 namespace {
 
-// The test program is built in tests/ below the folder that holds the program.
+// The build passes the path of the program under test.
 QString programPath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../renoka"));
+    return QStringLiteral(RENOKA_EXECUTABLE);
 }
 
 struct Outcome {
