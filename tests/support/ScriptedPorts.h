@@ -6,6 +6,7 @@
 #include "platform/SoundPlayer.h"
 
 #include <deque>
+#include <functional>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -27,7 +28,12 @@ public:
     void setClipboardText(const std::string& text) override { clipboard = text; }
     bool startProgram(const std::filesystem::path& executable, const std::string& argument,
                       const std::filesystem::path& workingFolder) override;
-    void processEvents() override { ++eventTurns; }
+    void processEvents() override {
+        ++eventTurns;
+        if (onProcessEvents) onProcessEvents();
+    }
+    // Runs inside every read loop turn, as a click or a timer would.
+    std::function<void()> onProcessEvents;
 
     // What the code under test showed and did, messages in UTF-8.
     std::vector<std::string> messages;

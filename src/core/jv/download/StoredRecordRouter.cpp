@@ -82,6 +82,11 @@ void StoredRecordRouter::route(std::string_view line, const RouteConditions& c, 
         reject(line, "長さの合わないレコードを読み飛ばしました: ");
         return;
     }
+    // The date and the racecourse become parts of file names: check them before anything else.
+    if (dayNameOf(line).empty() || !knownCourseCode(field(line, 20, 2))) {
+        reject(line, "日付か競馬場コードが正しくないレコードを読み飛ばしました: ");
+        return;
+    }
     if (type == "RA")
         routeRa(line, c, label);
     else if (type == "SE")
