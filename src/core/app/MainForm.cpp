@@ -1,12 +1,19 @@
 #include "app/MainForm.h"
 
+#include "analysis/EntriesTable.h"
+#include "analysis/HorseWeights.h"
+#include "analysis/MiningIntake.h"
+#include "analysis/OddsIntake.h"
 #include "app/Errors.h"
 #include "app/ProgramFolder.h"
 #include "jv/JvErrorText.h"
 #include "jv/JvLink.h"
 #include "jv/SoftwareId.h"
 #include "platform/FileIo.h"
+#include "results/PayoutIntake.h"
 #include "store/DayList.h"
+#include "store/DayLoader.h"
+#include "store/RaceCard.h"
 #include "text/Cp932.h"
 #include "text/Fields.h"
 
@@ -18,7 +25,11 @@ fs::path settingsFileOf(const fs::path& programDir) { return programDir / "renok
 
 TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     : m_programDir(std::move(programDir)), m_ports(ports), m_ini(settingsFileOf(m_programDir)),
-      m_errorLog(m_programDir / "ErrorLog.txt", ports.clock), m_store(std::make_unique<RaceDayStore>()) {}
+      m_errorLog(m_programDir / "ErrorLog.txt", ports.clock), m_store(std::make_unique<RaceDayStore>()),
+      m_dayLoader(std::make_unique<DayLoader>(*this)), m_raceCard(std::make_unique<RaceCard>(*this)),
+      m_odds(std::make_unique<OddsIntake>(*this)), m_mining(std::make_unique<MiningIntake>(*this)),
+      m_weights(std::make_unique<HorseWeights>(*this)), m_entries(std::make_unique<EntriesTable>(*this)),
+      m_payouts(std::make_unique<PayoutIntake>(*this)) {}
 
 TMainForm::~TMainForm() = default;
 

@@ -22,6 +22,13 @@
 namespace renoka {
 
 class JvLink;
+class OddsIntake;
+class MiningIntake;
+class HorseWeights;
+class EntriesTable;
+class PayoutIntake;
+class RaceCard;
+class DayLoader;
 
 struct MainFormPorts {
     Desktop& desktop;
@@ -110,6 +117,15 @@ public:
     RaceDayStore& store() { return *m_store; }
     // Every update of the data files goes through this one store.
     DayFileStore& files() { return m_files; }
+
+    // The subsystems of the race-day view; each owns its controls and keeps the system's handler names.
+    DayLoader& dayLoader() { return *m_dayLoader; }
+    RaceCard& raceCard() { return *m_raceCard; }
+    OddsIntake& odds() { return *m_odds; }
+    MiningIntake& mining() { return *m_mining; }
+    HorseWeights& weights() { return *m_weights; }
+    EntriesTable& entries() { return *m_entries; }
+    PayoutIntake& payouts() { return *m_payouts; }
     Desktop& desktop() { return m_ports.desktop; }
     const Clock& clock() const { return m_ports.clock; }
     SoundPlayer& sound() { return m_ports.sound; }
@@ -143,6 +159,13 @@ private:
     ErrorLog m_errorLog;
     std::unique_ptr<RaceDayStore> m_store;
     DayFileStore m_files;
+    std::unique_ptr<DayLoader> m_dayLoader;
+    std::unique_ptr<RaceCard> m_raceCard;
+    std::unique_ptr<OddsIntake> m_odds;
+    std::unique_ptr<MiningIntake> m_mining;
+    std::unique_ptr<HorseWeights> m_weights;
+    std::unique_ptr<EntriesTable> m_entries;
+    std::unique_ptr<PayoutIntake> m_payouts;
 };
 
 // The settings file of a program folder.

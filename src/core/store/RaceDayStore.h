@@ -66,6 +66,11 @@ public:
     // Sets the three automatic odds times of a slot from its post time and `autoOzGet` minutes before it.
     void setOzGetTimes(int slot, int autoOzGet);
 
+    // The loaded day ("yyyy年mm月dd日", CP932); its files are "Data/" + DayName + ".jvRA", ".jvHR", ...
+    std::string DayName;
+    // The relative path (CP932) of one of the loaded day's files, for example dayFile(".jvO1").
+    std::string dayFile(std::string_view extension) const { return "Data/" + DayName + std::string(extension); }
+
     int CurrentRace = 0;
     int CurrentHorse = 0;
     int OddsSlot = 0;

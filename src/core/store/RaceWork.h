@@ -50,6 +50,18 @@ struct RaceWork {
 
     // Set when a payout record has been taken into the slot.
     bool PayoutTaken;
+
+    // --- Odds intake: per-bracket values and anything else it computes ------------------------------------
+
+    // --- Mining forecasts ----------------------------------------------------------------------------------
+
+    // --- Horse weights and previous-run rank ---------------------------------------------------------------
+
+    // --- Entries table ratings -----------------------------------------------------------------------------
+
+    // --- Payout tables and results -------------------------------------------------------------------------
+
+    // --- Race card -----------------------------------------------------------------------------------------
 };
 
 static_assert(std::is_trivially_copyable_v<RaceWork>, "RaceWork is cleared by a block fill");
