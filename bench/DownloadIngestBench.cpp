@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 namespace {
 
 using namespace renoka;
@@ -28,12 +30,14 @@ const std::vector<std::u16string>& stream() {
 
 void ingest(benchmark::State& state, bool batched) {
     const auto& records = stream();
+    std::unique_ptr<test::TempDir> home;
     for (auto _ : state) {
         state.PauseTiming();
-        test::TempDir home;
-        for (const char* sub : {"Data", "SEI", "SEIR"}) std::filesystem::create_directories(home.path() / sub);
+        home.reset(); // removing the last run's files is not part of the measurement
+        home = std::make_unique<test::TempDir>();
+        for (const char* sub : {"Data", "SEI", "SEIR"}) std::filesystem::create_directories(home->path() / sub);
         DayFileStore files;
-        StoredRecordRouter router(files, home.path(), nullptr);
+        StoredRecordRouter router(files, home->path(), nullptr);
         const RouteConditions conditions{20200101, "2011", true};
         std::string line;
         std::string label;
@@ -45,7 +49,6 @@ void ingest(benchmark::State& state, bool batched) {
             router.route(line, conditions, label);
         }
         if (batched) files.endBatch();
-        state.PauseTiming();
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(records.size()));
     state.counters["records"] = static_cast<double>(records.size());

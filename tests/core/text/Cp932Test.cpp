@@ -1,0 +1,50 @@
+#include "text/Cp932.h"
+
+#include <gtest/gtest.h>
+
+using namespace renoka;
+
+namespace {
+
+struct RoundTrip {
+    const char* utf8;
+    const char* backUtf8; // what CP932 gives back (the code page folds some characters)
+    size_t cp932Bytes;
+};
+class Cp932RoundTripTest : public testing::TestWithParam<RoundTrip> {};
+
+TEST_P(Cp932RoundTripTest, ConvertsTheCharactersShiftJisLacks) {
+    const std::string bytes = sj(GetParam().utf8);
+    EXPECT_EQ(bytes.size(), GetParam().cp932Bytes);
+    EXPECT_EQ(toUtf8(bytes), GetParam().backUtf8);
+    EXPECT_EQ(fromUtf16(toUtf16(bytes)), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, Cp932RoundTripTest,
+    testing::Values(RoundTrip{"成績記録済", "成績記録済", 10}, RoundTrip{"①⑱", "①⑱", 4}, RoundTrip{"髙橋", "髙橋", 4},
+                    RoundTrip{"№㈱", "№㈱", 4}, RoundTrip{"ｾﾝ", "ｾﾝ", 2}, RoundTrip{"〜", "～", 2},
+                    RoundTrip{"−", "－", 2}, RoundTrip{"ABC 12", "ABC 12", 6}, RoundTrip{"　", "　", 2}));
+
+TEST(Cp932Test, ACharacterTheCodePageCannotHoldBecomesOneQuestionMark) {
+    EXPECT_EQ(sj("a😀b"), "a?b");
+    EXPECT_EQ(sj("한국"), "??");
+    std::string wide = fromUtf16(u"x\U0001F600y");
+    EXPECT_EQ(wide, "x?y");
+}
+
+TEST(Cp932Test, BytesThatAreNotCp932AreMarkedNotDropped) {
+    EXPECT_FALSE(isValidCp932("\x81"));         // a lead byte without its trail
+    EXPECT_FALSE(isValidCp932("ab\x81\x20"));   // trail byte out of range
+    EXPECT_TRUE(isValidCp932(sj("東京11R")));
+    EXPECT_EQ(toUtf8("a\x81"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(toUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(Cp932Test, ConvertingIntoAReusedBufferGivesTheSameBytes) {
+    std::string out = "old contents that are longer than the record";
+    fromUtf16Into(u"RA東京\r\n", out);
+    EXPECT_EQ(out, sj("RA東京\r\n"));
+}
+
+} // namespace
