@@ -19,6 +19,7 @@ public:
 
     // Dialogs open centred on this window once it exists.
     void setParentWindow(QWidget* window) { m_parent = window; }
+    QWidget* parentWindow() const { return m_parent; }
     bool interactive() const { return m_interactive; }
 
     void information(const std::string& message) override;
