@@ -1,6 +1,7 @@
 #include "main/MainWindow.h"
 
 #include "QtText.h"
+#include "download/GetDataDialog.h"
 #include "main/MainMenus.h"
 #include "widgets/LabelView.h"
 
@@ -117,7 +118,7 @@ QWidget* MainWindow::buildButtonRow() {
 
     QPushButton* jv =
         makeButton("JVBtn", "JVデータ取得", "JRA-VANから蓄積データを取得し、開催日ごとのファイルに取り込みます", row);
-    jv->setEnabled(false);
+    connect(jv, &QPushButton::clicked, this, [this] { run([this] { openGetDataDialog(); }); });
     layout->addWidget(jv);
     layout->addStretch(1);
 
@@ -190,9 +191,17 @@ void MainWindow::wireMenus() {
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { run(handler); });
     };
+    wire("JVMenu", [this] { openGetDataDialog(); });
     wire("QuitMenu", [this] { m_form.QuitButtonClick(); });
     wire("HelpMenu", [this] { m_form.HelpButtonClick(); });
     wire("hidelist", [this] { m_form.hidelistClick(); });
+}
+
+void MainWindow::openGetDataDialog() {
+    // The dialog and its form exist only while it is open; closing it rebuilds the day list, which run() then
+    // shows in the day combo.
+    GetDataDialog dialog(m_form, this);
+    dialog.exec();
 }
 
 void MainWindow::placeWindow() {

@@ -45,6 +45,7 @@ private:
     QWidget* buildPages();
     void buildStatusBar();
     void wireMenus();
+    void openGetDataDialog();
 
     TMainForm& m_form;
     std::unique_ptr<MainMenus> m_menus;
