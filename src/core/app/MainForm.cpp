@@ -3,6 +3,7 @@
 #include "analysis/EntriesTable.h"
 #include "analysis/HorseWeights.h"
 #include "analysis/MiningIntake.h"
+#include "analysis/OddsBoard.h"
 #include "analysis/OddsIntake.h"
 #include "app/Errors.h"
 #include "app/ProgramFolder.h"
@@ -29,7 +30,7 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
       m_dayLoader(std::make_unique<DayLoader>(*this)), m_raceCard(std::make_unique<RaceCard>(*this)),
       m_odds(std::make_unique<OddsIntake>(*this)), m_mining(std::make_unique<MiningIntake>(*this)),
       m_weights(std::make_unique<HorseWeights>(*this)), m_entries(std::make_unique<EntriesTable>(*this)),
-      m_payouts(std::make_unique<PayoutIntake>(*this)) {}
+      m_payouts(std::make_unique<PayoutIntake>(*this)), m_oddsBoard(std::make_unique<OddsBoard>(*this)) {}
 
 TMainForm::~TMainForm() = default;
 

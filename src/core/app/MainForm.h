@@ -29,6 +29,7 @@ class EntriesTable;
 class PayoutIntake;
 class RaceCard;
 class DayLoader;
+class OddsBoard;
 
 struct MainFormPorts {
     Desktop& desktop;
@@ -126,6 +127,7 @@ public:
     HorseWeights& weights() { return *m_weights; }
     EntriesTable& entries() { return *m_entries; }
     PayoutIntake& payouts() { return *m_payouts; }
+    OddsBoard& oddsBoard() { return *m_oddsBoard; }
     Desktop& desktop() { return m_ports.desktop; }
     const Clock& clock() const { return m_ports.clock; }
     SoundPlayer& sound() { return m_ports.sound; }
@@ -170,6 +172,7 @@ private:
     std::unique_ptr<HorseWeights> m_weights;
     std::unique_ptr<EntriesTable> m_entries;
     std::unique_ptr<PayoutIntake> m_payouts;
+    std::unique_ptr<OddsBoard> m_oddsBoard;
 };
 
 // The settings file of a program folder.

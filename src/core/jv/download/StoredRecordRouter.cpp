@@ -103,23 +103,18 @@ void StoredRecordRouter::routeRa(std::string_view line, const RouteConditions& c
     if (!kindIsForeign(line)) {
         const int runners = fieldInt(line, 882, 2);
         if (raceDate(line) < c.FromDateNumber - 10 || raceNumber(line) <= 0 || runners < 1 || runners > 18) return;
-        const std::string day = dayNameOf(line);
-        if (day.empty() || jraVenueName(field(line, 20, 2)).empty()) {
-            reject(line, "日付か競馬場コードが正しくないレコードを読み飛ばしました: ");
+        if (jraVenueName(field(line, 20, 2)).empty()) {
+            reject(line, "JRAの競馬場ではないレコードを読み飛ばしました: ");
             return;
         }
         m_work.assign(line);
         zeroKindAndDate(m_work);
-        m_files.keyedMerge(path(dayFile(day, ".jvRA")), m_work, BlankLineRule::DropFirst);
+        m_files.keyedMerge(path(dayFile(dayNameOf(line), ".jvRA")), m_work, BlankLineRule::DropFirst);
         label = text("開催:") + meetingText(line);
         return;
     }
     const std::string_view year = field(line, 12, 4);
     if (!(year > std::string_view(c.ArchiveFloorYear))) return;
-    if (dayNameOf(line).empty() || !knownCourseCode(field(line, 20, 2))) {
-        reject(line, "日付か競馬場コードが正しくないレコードを読み飛ばしました: ");
-        return;
-    }
     ensureFolder(foreignRaceFolder(year));
     m_work.assign(line);
     zeroKindAndDate(m_work);
@@ -133,15 +128,14 @@ void StoredRecordRouter::routeSe(std::string_view line, const RouteConditions& c
     const std::string name(field(line, 41, 36));
     const std::string_view course = field(line, 20, 2);
     if (race > 0 && horse >= 1 && horse <= 18 && !kindIsForeign(line) && raceDate(line) >= c.FromDateNumber - 10) {
-        const std::string day = dayNameOf(line);
         const std::string venue = jraVenueName(course);
-        if (day.empty() || venue.empty()) {
-            reject(line, "日付か競馬場コードが正しくないレコードを読み飛ばしました: ");
+        if (venue.empty()) {
+            reject(line, "JRAの競馬場ではないレコードを読み飛ばしました: ");
         } else if (race > 12) {
             // The runner file has lines for twelve races only.
             reject(line, "レース番号が12を超えるレコードを読み飛ばしました: ");
         } else {
-            m_files.putRunnerLine(path(runnerFile(day, venue)), (race - 1) * 18 + horse - 1, line);
+            m_files.putRunnerLine(path(runnerFile(dayNameOf(line), venue)), (race - 1) * 18 + horse - 1, line);
             label = text("馬毎:") + venue + std::string(field(line, 26, 2)) + "R/" + CircledNumber(field(line, 29, 2)) +
                     name;
         }
@@ -155,10 +149,6 @@ void StoredRecordRouter::routeSe(std::string_view line, const RouteConditions& c
     ensureFolder(horseArchiveFolder(registration));
     const std::string_view kind = field(line, 3, 1);
     if (kind != "7" && kind != "A" && kind != "B") return;
-    if (!isDigits(field(line, 12, 8))) {
-        reject(line, "日付が正しくないレコードを読み飛ばしました: ");
-        return;
-    }
     m_work.assign(line);
     zeroKindAndDate(m_work);
     m_files.keyedMerge(path(horseArchiveFile(registration)), m_work, BlankLineRule::Keep);
@@ -169,27 +159,17 @@ void StoredRecordRouter::routeSe(std::string_view line, const RouteConditions& c
 
 void StoredRecordRouter::routeHr(std::string_view line, const RouteConditions& c, std::string& label) {
     if (raceDate(line) < c.FromDateNumber - 10 || raceNumber(line) <= 0) return;
-    const std::string day = dayNameOf(line);
-    if (day.empty()) {
-        reject(line, "日付が正しくないレコードを読み飛ばしました: ");
-        return;
-    }
     m_work.assign(line);
     zeroKindAndDate(m_work);
-    m_files.keyedMerge(path(dayFile(day, ".jvHR")), m_work, BlankLineRule::Keep);
+    m_files.keyedMerge(path(dayFile(dayNameOf(line), ".jvHR")), m_work, BlankLineRule::Keep);
     label = text("払戻:") + meetingText(line);
 }
 
 void StoredRecordRouter::routeTm(std::string_view line) {
     if (raceNumber(line) <= 0) return;
-    const std::string day = dayNameOf(line);
-    if (day.empty()) {
-        reject(line, "日付が正しくないレコードを読み飛ばしました: ");
-        return;
-    }
     m_work.assign(line);
     zeroKindAndDate(m_work);
-    m_files.keyedMerge(path(dayFile(day, ".jvTM")), m_work, BlankLineRule::DropFirst);
+    m_files.keyedMerge(path(dayFile(dayNameOf(line), ".jvTM")), m_work, BlankLineRule::DropFirst);
 }
 
 void StoredRecordRouter::routeOdds(int kind, std::string_view line, std::string& label) {
@@ -198,10 +178,6 @@ void StoredRecordRouter::routeOdds(int kind, std::string_view line, std::string&
     const std::string_view dataKind = field(line, 3, 1);
     if (dataKind == "0" || dataKind == "9" || raceNumber(line) <= 0) return;
     const std::string day = dayNameOf(line);
-    if (day.empty()) {
-        reject(line, "日付が正しくないレコードを読み飛ばしました: ");
-        return;
-    }
     const std::string extension = ".jvO" + std::to_string(kind);
     m_work.assign(line);
     zeroKindAndDate(m_work);
