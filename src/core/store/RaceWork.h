@@ -54,6 +54,10 @@ struct RaceWork {
     // --- Odds intake: per-bracket values and anything else it computes ------------------------------------
 
     // --- Mining forecasts ----------------------------------------------------------------------------------
+    // Element j - 1 is horse number j; 0 = no forecast. The time is the record's five digits (m ss ss), the score
+    // its four digits in tenths (0..1000). Rank 1 is the fastest time and the highest score.
+    std::array<int32_t, kHorseCount> TimeMining, TimeMiningRank;
+    std::array<int32_t, kHorseCount> TaisenMining, TaisenMiningRank;
 
     // --- Horse weights and previous-run rank ---------------------------------------------------------------
 
