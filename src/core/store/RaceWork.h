@@ -60,6 +60,9 @@ struct RaceWork {
     std::array<int32_t, kHorseCount> TaisenMining, TaisenMiningRank;
 
     // --- Horse weights and previous-run rank ---------------------------------------------------------------
+    // Element j - 1 is horse number j. Body weight in kg (0 = none), its change in kg (signed), and the rank of
+    // the horse's last three furlongs within its previous race (0 = none).
+    std::array<int32_t, kHorseCount> Bataiju, BataijuZogen, ZensoF3Rank;
 
     // --- Entries table ratings -----------------------------------------------------------------------------
 
