@@ -1,5 +1,10 @@
 #pragma once
 // Payout intake, the payout tables of the day and the results panel of the shown race.
+#include "results/ResultsPanel.h"
+
+#include <functional>
+#include <string>
+
 namespace renoka {
 
 class TMainForm;
@@ -8,7 +13,30 @@ class PayoutIntake {
 public:
     explicit PayoutIntake(TMainForm& main) : m_main(main) {}
 
+    // "払戻取込": the day's race records and per-course runner (result) files into the store, the results
+    // arrays, then the day's HR records into the payout images, the placings written from the place payouts
+    // and the payout tables. When the race on screen got its first payout, the race view shows it again.
+    // Runs on the button and after every results fetch.
+    void HrReadBtnClick();
+    // "Calc": the payout tables (HrTable) of all 36 slots from their HR images. Runs at the end of
+    // HrReadBtnClick, after a day load and each time the race view shows a race.
+    void CalcBtnClick();
+
+    // The results panel of the race view. The race view empties it and fills it for the race on screen.
+    ResultsPanel KekkaPanel;
+    void KekkaPanelClear() { KekkaPanel.clear(); }
+    // Fills the panel from the payout table of the race on screen (CurrentRace).
+    void KekkaPanelFill();
+
+    // Shows the race on screen again (the race view's DatListClick; the main form connects it).
+    std::function<void()> DatListClick;
+
 private:
+    void readResults();
+    // True when the race on screen (racecourse `course`, race `race`) got its first payout record.
+    bool readPayouts(const std::string& course, const std::string& race);
+    void writePlacings();
+
     TMainForm& m_main;
 };
 

@@ -67,6 +67,41 @@ struct RaceWork {
     // --- Entries table ratings -----------------------------------------------------------------------------
 
     // --- Payout tables and results -------------------------------------------------------------------------
+    // One payout entry of 単勝 or 複勝: horse number 0 = no entry. Payouts are yen per 100 yen.
+    struct HorsePayout {
+        int32_t horse;
+        int32_t ninki;
+        int32_t payout;
+    };
+    // One payout entry of a combination bet type; the key is a combination key (" 1- 2", " 1- 2- 3") or empty
+    // when the record's combination had a number that is not above 0.
+    struct ComboPayout {
+        std::array<char, 9> keyBytes;
+        int32_t ninki;
+        int32_t payout;
+
+        std::string_view key() const { return std::string_view(keyBytes.data()); }
+        void setKey(std::string_view text) {
+            keyBytes.fill('\0');
+            for (size_t i = 0; i < text.size() && i < keyBytes.size() - 1; ++i) keyBytes[i] = text[i];
+        }
+    };
+    // The payouts of the race in the entry order of its payout record (dead heats take the further entries).
+    struct PayoutTable {
+        std::array<HorsePayout, 3> Tan;
+        std::array<HorsePayout, 5> Fuku;
+        std::array<ComboPayout, 3> Waku;
+        std::array<ComboPayout, 3> Umaren;
+        std::array<ComboPayout, 7> Wide;
+        std::array<ComboPayout, 6> Umatan;
+        std::array<ComboPayout, 3> Sanpuku;
+        std::array<ComboPayout, 6> Santan;
+    };
+    PayoutTable HrTable;
+    // Results by horse index from the runner records: official placing, final win popularity and final win odds.
+    std::array<int32_t, kHorseCount> Chakujun;
+    std::array<int32_t, kHorseCount> KakuteiNinki;
+    std::array<double, kHorseCount> KakuteiTanOz;
 
     // --- Race card -----------------------------------------------------------------------------------------
 };
