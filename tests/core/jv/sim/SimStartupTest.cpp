@@ -1,0 +1,81 @@
+// createJvLink: the program gets a working simulator over the provider folder its settings name.
+#include "app/IniFile.h"
+#include "app/Startup.h"
+#include "core/jv/sim/SimProvider.h"
+#include "jv/SoftwareId.h"
+#include "text/Cp932.h"
+
+#include <gtest/gtest.h>
+
+using namespace renoka;
+using namespace renoka::test;
+
+namespace {
+
+int32_t storedReadCount(JvLink& link) {
+    EXPECT_EQ(link.JVInit(softwareIdentifier()), 0);
+    int32_t readCount = -9, downloadCount = -9;
+    std::u16string stamp;
+    const int32_t r = link.JVOpen(u"RACEMING", u"20000101000000", 3, readCount, downloadCount, stamp);
+    link.JVClose();
+    return r == 0 ? readCount : r;
+}
+
+void storeFiles(const std::filesystem::path& provider, int n) {
+    for (int i = 0; i < n; ++i)
+        writeBytes(provider / "stored" / ("2026120100000" + std::to_string(i) + "-f.txt"), "RA\r\n");
+}
+
+TEST(SimStartupTest, WithoutASettingTheProviderIsInTheProgramFolder) {
+    TempDir programDir;
+    storeFiles(programDir / "provider", 2);
+    auto link = createJvLink(programDir.path());
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(storedReadCount(*link), 2);
+}
+
+TEST(SimStartupTest, AMissingProviderFolderStillGivesAWorkingControl) {
+    TempDir programDir;
+    auto link = createJvLink(programDir.path());
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(storedReadCount(*link), -1);
+    ASSERT_EQ(link->JVRTOpen(u"0B12", u"20261208"), 0);
+    std::u16string buffer, fileName;
+    int32_t size = 60000;
+    EXPECT_EQ(link->JVRead(buffer, size, fileName), 0);
+}
+
+struct SettingCase {
+    const char* name;
+    std::string value;  // UTF-8; "$OTHER" stands for the other folder's absolute path
+    std::string folder; // where the files are, below the other folder
+};
+
+void PrintTo(const SettingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SimStartupSettingTest : public testing::TestWithParam<SettingCase> {};
+
+TEST_P(SimStartupSettingTest, TheSettingNamesTheProvider) {
+    TempDir programDir;
+    TempDir other;
+    storeFiles(programDir / "provider", 1);
+    std::string value = GetParam().value;
+    if (const size_t at = value.find("$OTHER"); at != std::string::npos) value.replace(at, 6, other.path().string());
+    const std::filesystem::path where =
+        GetParam().folder.empty() ? programDir / "sim" / "data" : other / GetParam().folder;
+    storeFiles(where, 3);
+    IniFile(programDir / "renoka.ini").writeString("Sim", "Provider", sj(value));
+    auto link = createJvLink(programDir.path());
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(storedReadCount(*link), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SimStartupSettingTest,
+                         testing::Values(SettingCase{"absolute", "$OTHER/データ", "データ"},
+                                         SettingCase{"relative", "sim/data", ""},
+                                         SettingCase{"backslashes", "sim\\data", ""},
+                                         SettingCase{"quoted", "\"$OTHER/my provider\"", "my provider"}));
+
+} // namespace
