@@ -17,6 +17,8 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -43,6 +45,7 @@ void choosePlatform(int argc, char** argv) {
 struct Options {
     std::optional<std::string> home;
     QString screenshot;
+    QDateTime now; // --now: the Japan-time moment the clock starts at
 };
 
 Options parseOptions(const QApplication& app) {
@@ -54,12 +57,23 @@ Options parseOptions(const QApplication& app) {
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Draw the main window into a PNG file and exit."),
                                         QStringLiteral("FILE.png"));
+    const QCommandLineOption now(QStringLiteral("now"),
+                                 QStringLiteral("Start the Japan-time clock at this moment and let it run."),
+                                 QStringLiteral("YYYY-MM-DD hh:mm[:ss]"));
     parser.addOption(home);
     parser.addOption(screenshot);
+    parser.addOption(now);
     parser.process(app);
     Options options;
     if (parser.isSet(home)) options.home = parser.value(home).toStdString();
     options.screenshot = parser.value(screenshot);
+    if (parser.isSet(now)) {
+        options.now = renoka::parseJapanTime(parser.value(now));
+        if (!options.now.isValid()) {
+            std::fprintf(stderr, "--now の日時が正しくありません: %s\n", parser.value(now).toLocal8Bit().constData());
+            std::exit(2);
+        }
+    }
     return options;
 }
 
@@ -73,7 +87,12 @@ int main(int argc, char** argv) {
     renoka::QtDesktop desktop(!unattended);
 
     const std::filesystem::path programDir = renoka::resolveProgramDir(options.home);
-    const auto jvLink = renoka::createJvLink(programDir);
+    std::unique_ptr<renoka::Clock> clock;
+    if (options.now.isValid())
+        clock = std::make_unique<renoka::StartedClock>(options.now);
+    else
+        clock = std::make_unique<renoka::SystemClock>();
+    const auto jvLink = renoka::createJvLink(programDir, *clock);
     if (!jvLink) {
         desktop.beep();
         desktop.information(renoka::sj(renoka::kJvLinkMissingMessage));
@@ -82,10 +101,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromUtf8(renoka::TMainForm::ApplicationTitle));
     QApplication::setApplicationDisplayName(QString::fromUtf8(renoka::TMainForm::ApplicationTitle));
 
-    renoka::SystemClock clock;
     renoka::ProcessSoundPlayer sound;
     renoka::NoRegistry registry;
-    renoka::TMainForm form(programDir, {desktop, clock, sound, *jvLink, registry});
+    renoka::TMainForm form(programDir, {desktop, *clock, sound, *jvLink, registry});
     try {
         form.FormCreate();
     } catch (const renoka::RenokaError& e) {

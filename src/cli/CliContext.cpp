@@ -29,7 +29,7 @@ bool CliContext::start() {
     m_sound = std::make_unique<ProcessSoundPlayer>();
     m_registry = std::make_unique<NoRegistry>();
 
-    m_jvLink = createJvLink(programDir);
+    m_jvLink = createJvLink(programDir, *m_clock);
     if (!m_jvLink) {
         message(sj(kJvLinkMissingMessage));
         return false;

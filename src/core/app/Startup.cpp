@@ -9,7 +9,7 @@ namespace renoka {
 // The data-service simulator serves the provider folder named by "Sim"/"Provider" in the settings file (relative
 // to the program folder unless absolute), else <programDir>/provider. A folder that does not exist yet is fine:
 // stored opens then find nothing newer and real-time opens find nothing announced.
-std::unique_ptr<JvLink> createJvLink(const std::filesystem::path& programDir) {
+std::unique_ptr<JvLink> createJvLink(const std::filesystem::path& programDir, const Clock& clock) {
     const IniFile settings(programDir / "renoka.ini");
     std::string configured = toUtf8(settings.readString("Sim", "Provider", ""));
     std::filesystem::path provider = programDir / "provider";
@@ -20,7 +20,7 @@ std::unique_ptr<JvLink> createJvLink(const std::filesystem::path& programDir) {
         const std::filesystem::path folder(configured);
         provider = folder.is_absolute() ? folder : programDir / folder;
     }
-    return std::make_unique<SimJvLink>(provider);
+    return std::make_unique<SimJvLink>(provider, clock);
 }
 
 } // namespace renoka

@@ -2,6 +2,7 @@
 // Program entry shared by the GUI and the CLI: the presence check of the data-service component, then the
 // main window's creation.
 #include "jv/JvLink.h"
+#include "platform/Clock.h"
 
 #include <filesystem>
 #include <memory>
@@ -12,7 +13,8 @@ namespace renoka {
 inline constexpr const char* kJvLinkMissingMessage =
     "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"; // UTF-8
 
-// Creates the data-service component for the program folder, or nothing when none is available.
-std::unique_ptr<JvLink> createJvLink(const std::filesystem::path& programDir);
+// Creates the data-service component for the program folder, or nothing when none is available. Real-time data
+// is served as announced up to `clock`'s now, so the component must not outlive the clock.
+std::unique_ptr<JvLink> createJvLink(const std::filesystem::path& programDir, const Clock& clock);
 
 } // namespace renoka

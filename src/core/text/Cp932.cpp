@@ -59,7 +59,13 @@ public:
             out.resize(std::max(out.size(), used + replacement.size() + 16));
             out.replace(used, replacement.size(), replacement);
             used += replacement.size();
-            size_t n = std::min(skip, srcLeft);
+            size_t n = skip;
+            // A character outside the BMP is a surrogate pair in UTF-16: pass over both halves as one.
+            if (skip == 2 && srcLeft >= 4) {
+                const auto high = static_cast<unsigned char>(src[1]);
+                if (high >= 0xD8 && high <= 0xDB) n = 4;
+            }
+            n = std::min(n, srcLeft);
             src += n;
             srcLeft -= n;
             if (srcLeft == 0) break;

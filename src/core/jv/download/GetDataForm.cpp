@@ -82,6 +82,7 @@ void TGetDataForm::ButtonStartClick() {
     FromDateNumber = toInt(fromTime.substr(0, 8));
     const int32_t option = rbtNormal ? 1 : (rbtSetup ? 3 : 1);
     busyCursor = true;
+    if (onProgress) onProgress();
     m_rejectedLogged = 0;
 
     std::u16string last;
@@ -175,6 +176,11 @@ void TGetDataForm::ReadJVData() {
     std::string record;
     m_conditions = RouteConditions{FromDateNumber, ArchiveFloorYear, CheckBox2};
     reading = true;
+    // Whatever ends the loop, the dialog must not stay "reading".
+    struct ReadingGuard {
+        bool& flag;
+        ~ReadingGuard() { flag = false; }
+    } guard{reading};
     m_files.beginBatch();
     bool finished = false;
     try {

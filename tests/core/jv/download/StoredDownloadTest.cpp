@@ -203,7 +203,10 @@ TEST_F(DownloadTest, TheDownloadPhaseFollowsJVStatusThenReads) {
     jv.statusResults = {0, 1, 4, 2, 3};
     jv.addRecord(ra("2026120705050811"));
     std::vector<std::string> labels;
-    dialog->onProgress = [&] { labels.push_back(toUtf8(dialog->ProgressLabel.text)); };
+    dialog->onProgress = [&] {
+        const std::string text = toUtf8(dialog->ProgressLabel.text);
+        if (!text.empty() && (labels.empty() || labels.back() != text)) labels.push_back(text);
+    };
     run();
     EXPECT_EQ(label(), "データ作成が完了しました。");
     const std::vector<std::string> expected = {

@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "core/jv/sim/SimProvider.h"
 #include "jv/SoftwareId.h"
+#include "support/ScriptedPorts.h"
 #include "text/Cp932.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@ using namespace renoka;
 using namespace renoka::test;
 
 namespace {
+
+const FakeClock clock{"2026-12-08 09:00:00"};
 
 int32_t storedReadCount(JvLink& link) {
     EXPECT_EQ(link.JVInit(softwareIdentifier()), 0);
@@ -29,14 +32,14 @@ void storeFiles(const std::filesystem::path& provider, int n) {
 TEST(SimStartupTest, WithoutASettingTheProviderIsInTheProgramFolder) {
     TempDir programDir;
     storeFiles(programDir / "provider", 2);
-    auto link = createJvLink(programDir.path());
+    auto link = createJvLink(programDir.path(), clock);
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(storedReadCount(*link), 2);
 }
 
 TEST(SimStartupTest, AMissingProviderFolderStillGivesAWorkingControl) {
     TempDir programDir;
-    auto link = createJvLink(programDir.path());
+    auto link = createJvLink(programDir.path(), clock);
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(storedReadCount(*link), -1);
     ASSERT_EQ(link->JVRTOpen(u"0B12", u"20261208"), 0);
@@ -67,7 +70,7 @@ TEST_P(SimStartupSettingTest, TheSettingNamesTheProvider) {
         GetParam().folder.empty() ? programDir / "sim" / "data" : other / GetParam().folder;
     storeFiles(where, 3);
     IniFile(programDir / "renoka.ini").writeString("Sim", "Provider", sj(value));
-    auto link = createJvLink(programDir.path());
+    auto link = createJvLink(programDir.path(), clock);
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(storedReadCount(*link), 3);
 }
