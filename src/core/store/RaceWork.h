@@ -104,6 +104,9 @@ struct RaceWork {
     std::array<double, kHorseCount> KakuteiTanOz;
 
     // --- Race card -----------------------------------------------------------------------------------------
+    // By horse index: the last three furlongs of the horse's previous flat run in tenths of a second (0 = none),
+    // shown after "前= " above this race's own time so the two can be compared at a glance.
+    std::array<double, kHorseCount> PrevLast3F;
 };
 
 static_assert(std::is_trivially_copyable_v<RaceWork>, "RaceWork is cleared by a block fill");
