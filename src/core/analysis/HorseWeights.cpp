@@ -54,8 +54,9 @@ void HorseWeights::BataijuReadBtnClick() {
 
 void HorseWeights::readWh() {
     RaceDayStore& store = m_main.store();
+    const std::string blank(records::WH, ' ');
     for (int slot = 0; slot < kSlotCount; ++slot)
-        store.setWh(slot, {});
+        store.setWh(slot, blank);
     RecordFile file(m_main.pathOf(store.dayFile(".jvWH")), records::WH);
     for (std::string_view record : file.records(kSlotCount)) {
         const int slot = store.slotByMatchKey(record);

@@ -45,8 +45,9 @@ void MiningIntake::DMReadBtnClick() {
 
 void MiningIntake::readDm() {
     RaceDayStore& store = m_main.store();
+    const std::string blank(records::DM, ' ');
     for (int slot = 0; slot < kSlotCount; ++slot)
-        store.setDm(slot, {});
+        store.setDm(slot, blank);
     RecordFile file(m_main.pathOf(store.dayFile(".jvDM")), records::DM);
     // A record whose race is not among the day's races has nowhere to go; slots without a race never match.
     for (std::string_view record : file.records(kSlotCount)) {
@@ -57,8 +58,9 @@ void MiningIntake::readDm() {
 
 void MiningIntake::readTm() {
     RaceDayStore& store = m_main.store();
+    const std::string blank(records::TM, ' ');
     for (int slot = 0; slot < kSlotCount; ++slot)
-        store.setTm(slot, {});
+        store.setTm(slot, blank);
     RecordFile file(m_main.pathOf(store.dayFile(".jvTM")), records::TM);
     for (std::string_view record : file.records(kSlotCount)) {
         const int slot = store.slotByMatchKey(record);

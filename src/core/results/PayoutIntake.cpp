@@ -81,8 +81,9 @@ bool PayoutIntake::readPayouts(const std::string& course, const std::string& rac
     const RecordFile hrFile(m_main.pathOf(store.dayFile(".jvHR")), records::HR);
     // Without a file the images keep what they had; with one, a race whose record has gone shows blanks.
     if (!hrFile.exists()) return false;
+    const std::string blank(records::HR, ' ');
     for (int slot = 0; slot < kSlotCount; ++slot)
-        store.setHr(slot, {});
+        store.setHr(slot, blank);
     bool newPayout = false;
     for (std::string_view record : hrFile.records(kSlotCount)) {
         const std::string_view key = field(record, 12, 16);
