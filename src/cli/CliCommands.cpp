@@ -2,6 +2,7 @@
 
 #include "CliApp.h"
 #include "CliContext.h"
+#include "CliDemoCommand.h"
 #include "jv/SoftwareId.h"
 #include "text/Cp932.h"
 
@@ -9,6 +10,8 @@ namespace renoka::cli {
 
 int downloadCommand(CliContext& context, const std::vector<std::string>& args);
 int daysCommand(CliContext& context, const std::vector<std::string>& args);
+int loadCommand(CliContext& context, const std::vector<std::string>& args);
+int showCommand(CliContext& context, const std::vector<std::string>& args);
 
 namespace {
 
@@ -26,8 +29,11 @@ int versionCommand(CliContext& context, const std::vector<std::string>& args) {
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"version", "版を表示します", versionCommand},
+        {"make-demo", "デモ用のデータ提供フォルダを作ります", makeDemoCommand},
         {"download", "蓄積データを取り込みます [--from \"YYYY-MM-DD hh:mm:ss\"] [--setup] [--odds]", downloadCommand},
         {"days", "開催日の一覧を新しい順に表示します", daysCommand},
+        {"load", "開催日を読み込み、レース一覧と成績の状態を表示します: load 開催日", loadCommand},
+        {"show", "レースを表示します: show 開催日 レース card|entries|check|results|odds", showCommand},
     };
     return table;
 }

@@ -57,7 +57,7 @@ struct RaceDayStore::Table {
     void store(std::string_view image, int slot, int horse = 0, int run = 1) {
         char* p = at(slot, horse, run);
         size_t n = std::min(image.size(), shape.recordSize);
-        std::memcpy(p, image.data(), n);
+        if (n) std::memcpy(p, image.data(), n);
         std::memset(p + n, ' ', shape.recordSize - n);
     }
     void fill(char c) { std::memset(data.get(), c, elementCount(shape) * shape.recordSize); }

@@ -1,0 +1,142 @@
+// renoka-cli load and show: a race day loaded headless, and the views of one race printed as text.
+#include "CliApp.h"
+#include "CliContext.h"
+#include "analysis/EntriesTable.h"
+#include "analysis/OddsBoard.h"
+#include "results/PayoutIntake.h"
+#include "store/DayLoader.h"
+#include "store/RaceCard.h"
+#include "text/Cp932.h"
+#include "text/Fields.h"
+
+namespace renoka::cli {
+
+namespace {
+
+// Prints a grid as tab-separated rows, header row first; hidden columns are left out.
+void printGrid(CliContext& context, const TextGrid& grid) {
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        std::string line;
+        bool first = true;
+        for (int col = 0; col < grid.colCount(); ++col) {
+            if (grid.colHidden(col)) continue;
+            if (!first) line += '\t';
+            first = false;
+            line += grid.cell(col, row);
+        }
+        context.print(line);
+    }
+}
+
+void printLabel(CliContext& context, const Label& label) {
+    if (label.visible && !trimView(label.text).empty()) context.print(label.text);
+}
+
+// Loads the day given as "yyyy年mm月dd日", "YYYY-MM-DD" or "yyyymmdd"; false with a message when it is not in
+// the day list.
+bool loadDay(CliContext& context, const std::string& dayArg) {
+    TMainForm& main = context.form();
+    std::string digits;
+    for (char c : dayArg)
+        if (c >= '0' && c <= '9') digits += c;
+    const std::string wanted = digits.size() == 8 ? digits.substr(0, 4) + sj("年") + digits.substr(4, 2) + sj("月") +
+                                                        digits.substr(6, 2) + sj("日")
+                                                  : sj(dayArg);
+    const auto& items = main.DateCombo.items;
+    const auto it = std::find(items.begin(), items.end(), wanted);
+    if (it == items.end()) {
+        context.message(sj("開催日が見つかりません: ") + sj(dayArg));
+        return false;
+    }
+    main.DateCombo.itemIndex = static_cast<int>(it - items.begin());
+    return main.runHandler([&] { main.dayLoader().DateComboChange(); }) && !main.store().DayName.empty() &&
+           main.store().DayName == wanted;
+}
+
+// The race given as its list entry ("東京11R") or its 1-based position; -1 with a message when there is none.
+int findRace(CliContext& context, const std::string& raceArg) {
+    const auto& items = context.form().DatList.items;
+    const std::string wanted = sj(raceArg);
+    for (size_t i = 0; i < items.size(); ++i) {
+        std::string compact;
+        for (char c : items[i])
+            if (c != ' ') compact += c;
+        if (items[i] == wanted || compact == wanted) return static_cast<int>(i);
+    }
+    const int position = toIntDef(raceArg, 0);
+    if (position >= 1 && position <= static_cast<int>(items.size())) return position - 1;
+    context.message(sj("レースが見つかりません: ") + wanted);
+    return -1;
+}
+
+void showCard(CliContext& context) {
+    const RaceCard& card = context.form().raceCard();
+    for (const Label* label : {&card.BashoLabel, &card.RaceLabel, &card.Label1, &card.Label2, &card.Label3,
+                               &card.Label4, &card.Label6, &card.Label7, &card.TFWtimeLabel})
+        printLabel(context, *label);
+    printGrid(context, card.StringGrid6);
+}
+
+void showResults(CliContext& context) {
+    const ResultsPanel& panel = context.form().payouts().KekkaPanel;
+    context.print(sj("券種\t結果\t人気\t配当"));
+    for (PayoutType type : kPayoutTypes) {
+        for (int i = 0; i < payoutLayout(type).entries; ++i) {
+            const ResultLabels& e = panel.entry(type, i);
+            if (trimView(e.Kekka.text).empty()) continue;
+            context.print(payoutTypeName(type) + "\t" + e.Kekka.text + "\t" + e.Ninki.text + "\t" + e.Haito.text);
+        }
+    }
+}
+
+void showOdds(CliContext& context) {
+    OddsBoard& board = context.form().oddsBoard();
+    board.refresh(context.form().store().CurrentRace);
+    const TextGrid* grids[] = {&board.WinPlace, &board.Bracket, &board.Quinella,
+                               &board.Lists[0], &board.Lists[1], &board.Lists[2]};
+    for (int i = 0; i < 6; ++i) {
+        context.print("[" + OddsBoard::caption(i) + "]");
+        printGrid(context, *grids[i]);
+    }
+}
+
+} // namespace
+
+int loadCommand(CliContext& context, const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        context.message(sj("使い方: load 開催日（例: 2026-12-08）"));
+        return kExitUsage;
+    }
+    if (!loadDay(context, args[0])) return kExitFailed;
+    for (const auto& race : context.form().DatList.items) context.print(race);
+    context.print(context.form().SeiRecLabel.text);
+    return kExitDone;
+}
+
+int showCommand(CliContext& context, const std::vector<std::string>& args) {
+    static const char* const views[] = {"card", "entries", "check", "results", "odds"};
+    if (args.size() != 3 || std::find(std::begin(views), std::end(views), args[2]) == std::end(views)) {
+        context.message(sj("使い方: show 開催日 レース card|entries|check|results|odds"));
+        return kExitUsage;
+    }
+    if (!loadDay(context, args[0])) return kExitFailed;
+    const int race = findRace(context, args[1]);
+    if (race < 0) return kExitFailed;
+    TMainForm& main = context.form();
+    main.DatList.itemIndex = race;
+    if (!main.runHandler([&] { main.raceCard().DatListClick(); })) return kExitFailed;
+    const std::string& view = args[2];
+    if (view == "card")
+        showCard(context);
+    else if (view == "entries")
+        printGrid(context, main.entries().StringGrid26);
+    else if (view == "check")
+        printGrid(context, main.entries().StringGrid8);
+    else if (view == "results")
+        showResults(context);
+    else
+        showOdds(context);
+    return kExitDone;
+}
+
+} // namespace renoka::cli

@@ -1,0 +1,276 @@
+#include "store/DayLoader.h"
+
+#include "analysis/HorseWeights.h"
+#include "analysis/MiningIntake.h"
+#include "analysis/OddsIntake.h"
+#include "app/MainForm.h"
+#include "codes/KeibaFunc.h"
+#include "platform/FileIo.h"
+#include "results/PayoutIntake.h"
+#include "store/DayFiles.h"
+#include "store/RaceCard.h"
+#include "store/RecordSizes.h"
+#include "text/Cp932.h"
+#include "text/Fields.h"
+#include "text/Format.h"
+
+#include <system_error>
+
+namespace renoka {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr Color kCyan = Color::rgbOf(0x00FFFF);
+constexpr Color kYellow = Color::rgbOf(0xFFFF00);
+
+// The n-th fixed-length record of a file's bytes, or empty when the file holds no complete n-th record.
+std::string_view recordAt(std::string_view bytes, size_t length, size_t n) {
+    if ((n + 1) * length > bytes.size()) return {};
+    return bytes.substr(n * length, length);
+}
+
+bool blankYear(std::string_view record) {
+    const std::string_view year = field(record, 12, 4);
+    return trimView(year).empty() || year.find('\0') != std::string_view::npos;
+}
+
+} // namespace
+
+bool DayLoader::automaticDay(std::string_view dayName, const QDateTime& now) {
+    const auto nameOf = [](const QDate& d) { return dayNameOfDate(d.toString(QStringLiteral("yyyyMMdd")).toStdString()); };
+    if (dayName == nameOf(now.date())) return true;
+    return dayName == nameOf(now.date().addDays(1)) && now.toString(QStringLiteral("hhmm")) >= QLatin1String("1800");
+}
+
+void DayLoader::DateComboChange() {
+    TMainForm& m = m_main;
+    RaceDayStore& store = m.store();
+    const int index = m.DateCombo.itemIndex;
+    if (index < 0 || index >= static_cast<int>(m.DateCombo.items.size())) return;
+    const std::string day = m.DateCombo.items[static_cast<size_t>(index)];
+
+    // 1. Hide the race view until the new day is in.
+    const std::string today = dayNameOfDate(m.clock().now().toString(QStringLiteral("yyyyMMdd")).toStdString());
+    m.RestTimeLabel.visible = day == today;
+    m.RestTimeLabel.text.clear();
+    m.visibility.StringGrid6 = false;
+    m.visibility.PageControl3 = false;
+    m.visibility.Panel8 = false;
+    m.visibility.PageControl1 = false;
+    m.DatList.clear();
+    m.Timer4.enabled = false;
+    m_resultsState = true;
+
+    // 2.-4. Clear the work records, name the day's files, and stop when there is no race file.
+    store.IniBtnClick();
+    store.DayName = day;
+    const fs::path raceFile = m.pathOf(store.dayFile(".jvRA"));
+    std::error_code ec;
+    if (!fs::exists(raceFile, ec)) {
+        m.desktop().beep();
+        m.desktop().information(sj("データ作成が未完了のようです。"));
+        return;
+    }
+
+    // 5.-8. Race details, runners, previous runs and payouts.
+    m.desktop().processEvents();
+    store.blank();
+    if (!loadRaces(raceFile.native())) return;
+    loadPayouts();
+
+    // 9. Odds slot by slot, then the mining forecasts.
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        store.OddsSlot = slot;
+        m.odds().OzReadBtnClick();
+    }
+    m.mining().DMReadBtnClick();
+
+    // 10. The results state.
+    m.SeiRecLabel.color = m_resultsState ? kCyan : kYellow;
+    m.SeiRecLabel.text = sj(m_resultsState ? "成績記録済" : "成績未記録");
+
+    // 11. The race list and the race details of every previous run.
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        if (store.slotInUse(slot))
+            m.DatList.items.push_back(JyoName(field(store.ra(slot), 20, 2), 2) + NumText(field(store.ra(slot), 26, 2)) +
+                                      "R");
+    loadPreviousRaces();
+
+    // 12.-15. Weights and previous-run ranks, venues and fetch times, payout tables, stakes.
+    m.weights().BataijuReadBtnClick();
+    m.weights().ZensoF3BtnClick();
+    buildVenues();
+    m.payouts().CalcBtnClick();
+    const std::string amount = std::to_string(m.ini().readInteger("KaimeSet", "DefaultAmount", 3000));
+    m.RaceAmounts.assign(kSlotCount, amount);
+
+    // 16.-17. The automatic acquisition of this day, then the first race.
+    armAutomaticAcquisition(day);
+    if (!m.DatList.items.empty()) {
+        m.DatList.itemIndex = 0;
+        m.raceCard().DatListClick();
+    }
+}
+
+bool DayLoader::loadRaces(const std::string& raceFilePath) {
+    TMainForm& m = m_main;
+    RaceDayStore& store = m.store();
+    std::string bytes;
+    readWholeFile(fs::path(raceFilePath), bytes);
+    m.SharedLines = splitLines(bytes);
+
+    // A placeholder odds file, one blank win/place record per race, so that the odds steps find a file.
+    const fs::path o1 = m.pathOf(store.dayFile(".jvO1"));
+    std::error_code ec;
+    if (m.SharedLines.size() > 6 && !fs::exists(o1, ec))
+        saveLines(o1, std::vector<std::string>(m.SharedLines.size(), std::string(records::O1 - 2, ' ')));
+
+    // Previous runs are not blanked with the day; clear run 1 so no horse shows another day's runner.
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        for (int horse = 0; horse < kHorseCount; ++horse) {
+            store.setPrevSe(slot, horse, 1, {});
+            store.setPrevRa(slot, horse, 1, {});
+        }
+
+    int count = 0;
+    for (; count < kSlotCount; ++count) {
+        const std::string_view race = recordAt(bytes, records::RA, static_cast<size_t>(count));
+        if (race.empty()) break;
+        store.setRa(count, race);
+        loadRunners(count, store.ra(count));
+    }
+    store.LoadedRaceCount = count;
+    return true;
+}
+
+void DayLoader::loadRunners(int slot, std::string_view race) {
+    TMainForm& m = m_main;
+    RaceDayStore& store = m.store();
+    const std::string venue = jraVenueName(field(race, 20, 2));
+    if (venue.empty()) return;
+    std::string bytes;
+    if (!readWholeFile(m.pathOf(runnerFile(store.DayName, venue)), bytes)) return;
+    const int raceNumber = fieldInt(race, 26, 2);
+    const int registered = std::min(fieldInt(race, 882, 2), kHorseCount);
+    if (raceNumber < 1) return;
+    for (int q = 0; q < registered; ++q) {
+        const std::string_view runner =
+            recordAt(bytes, records::SE, static_cast<size_t>((raceNumber - 1) * kHorseCount + q));
+        if (runner.empty()) break;
+        store.setSe(slot, q, runner);
+        if (field(runner, 3, 1) != "7") m_resultsState = false;
+        loadPreviousRun(slot, q, store.se(slot, q));
+    }
+}
+
+void DayLoader::loadPreviousRun(int slot, int horse, std::string_view runner) {
+    const std::string_view registration = field(runner, 31, 10);
+    if (registration.size() != 10 || !isDigits(registration)) return;
+    thread_local std::string bytes;
+    if (!readWholeFile(m_main.pathOf(horseArchiveFile(registration)), bytes)) return;
+    const int raceDate = fieldInt(runner, 12, 8);
+    for (size_t n = bytes.size() / records::SE; n-- > 0;) {
+        const std::string_view run = recordAt(bytes, records::SE, n);
+        const int date = fieldInt(run, 12, 8);
+        if (date > 0 && date < raceDate) {
+            m_main.store().setPrevSe(slot, horse, 1, run);
+            m_main.store().setPrevRaKey(slot, horse, 1, field(run, 12, 16));
+            return;
+        }
+    }
+}
+
+void DayLoader::loadPayouts() {
+    RaceDayStore& store = m_main.store();
+    std::string bytes;
+    if (!readWholeFile(m_main.pathOf(store.dayFile(".jvHR")), bytes)) return;
+    for (size_t n = 0; n < static_cast<size_t>(kSlotCount); ++n) {
+        const std::string_view payout = recordAt(bytes, records::HR, n);
+        if (payout.empty()) break;
+        if (trimView(field(payout, 12, 16)).empty()) continue;
+        const int slot = store.slotByMatchKey(payout);
+        if (slot >= 0) store.setHr(slot, payout);
+    }
+}
+
+void DayLoader::loadPreviousRaces() {
+    TMainForm& m = m_main;
+    RaceDayStore& store = m.store();
+    // Many horses ran their previous race on the same day: read each race file once per load.
+    std::unordered_map<std::string, std::string> files;
+    const auto fileBytes = [&](const std::string& relative) -> const std::string& {
+        auto it = files.find(relative);
+        if (it != files.end()) return it->second;
+        std::string bytes;
+        readWholeFile(m.pathOf(relative), bytes);
+        return files.emplace(relative, std::move(bytes)).first->second;
+    };
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const int registered = std::min(fieldInt(store.ra(slot), 882, 2), kHorseCount);
+        for (int horse = 0; horse < registered; ++horse) {
+            m.desktop().processEvents();
+            const std::string_view prev = store.prevSe(slot, horse, 1);
+            if (blankYear(prev)) continue;
+            m.PrgrsText.text = fmt("%2d", 1) + sj("走:") + CircledNumber(field(store.se(slot, horse), 29, 2)) + ":" +
+                               leftBytes(field(store.se(slot, horse), 41, 36), 18);
+            const std::string_view course = field(prev, 20, 2);
+            const std::string_view raceNumber = field(prev, 26, 2);
+            const int code = isDigits(course) ? toInt(course) : 0;
+            const bool jra = code >= 1 && code <= 10;
+            std::string relative;
+            if (jra) {
+                const std::string day = dayNameOf(prev);
+                if (day.empty()) continue;
+                relative = dayFile(day, ".jvRA");
+            } else {
+                if (dayNameOf(prev).empty() || !knownCourseCode(course)) continue;
+                relative = foreignRaceFile(prev);
+            }
+            const std::string& bytes = fileBytes(relative);
+            for (size_t n = 0;; ++n) {
+                const std::string_view race = recordAt(bytes, records::RA, n);
+                if (race.empty()) break;
+                if (field(race, 26, 2) == raceNumber && (!jra || field(race, 20, 2) == course)) {
+                    store.setPrevRa(slot, horse, 1, race);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+void DayLoader::buildVenues() {
+    TMainForm& m = m_main;
+    RaceDayStore& store = m.store();
+    const int before = m.ini().readInteger("Time", "AutoOzGet", 10);
+    m.VenueList.clear();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (!store.slotInUse(slot)) continue;
+        const std::string_view course = field(store.ra(slot), 20, 2);
+        m.VenueList.add(std::string(course) + JyoName(course, 2));
+        store.setOzGetTimes(slot, before);
+    }
+}
+
+void DayLoader::armAutomaticAcquisition(const std::string& day) {
+    TMainForm& m = m_main;
+    m.Timer4.intervalMs = m.ini().readInteger("Time", "AutoRdataGet", 10) * 60 * 1000;
+    if (automaticDay(day, m.clock().now())) m.Timer4.enabled = true;
+}
+
+void DayLoader::DirectReadBtnClick() {
+    TMainForm& m = m_main;
+    m.BatchMode = true;
+    for (int i = static_cast<int>(m.DateCombo.items.size()) - 1; i >= 0; --i) {
+        const std::string& day = m.DateCombo.items[static_cast<size_t>(i)];
+        std::error_code ec;
+        if (fs::exists(m.pathOf("STAT/" + day + ".stat1"), ec)) continue;
+        m.DateCombo.itemIndex = i;
+        DateComboChange();
+    }
+    m.BatchMode = false;
+}
+
+} // namespace renoka
