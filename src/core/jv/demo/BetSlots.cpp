@@ -31,7 +31,8 @@ struct Tables {
             add(Bet::Place, h, 0, 0, 1);
         }
         for (int a = 1; a <= 8; ++a)
-            for (int b = a; b <= 8; ++b) bracket[a][b] = add(Bet::Bracket, a, b, 0, 2);
+            for (int b = a; b <= 8; ++b)
+                bracket[a][b] = add(Bet::Bracket, a, b, 0, 2);
         for (int a = 1; a <= 18; ++a)
             for (int b = a + 1; b <= 18; ++b) {
                 pair[a][b] = add(Bet::Quinella, a, b, 0, 2);
@@ -42,7 +43,8 @@ struct Tables {
                 if (a != b) exacta[a][b] = add(Bet::Exacta, a, b, 0, 2);
         for (int a = 1; a <= 18; ++a)
             for (int b = a + 1; b <= 18; ++b)
-                for (int c = b + 1; c <= 18; ++c) trio[a][b][c] = add(Bet::Trio, a, b, c, 3);
+                for (int c = b + 1; c <= 18; ++c)
+                    trio[a][b][c] = add(Bet::Trio, a, b, c, 3);
         for (int a = 1; a <= 18; ++a)
             for (int b = 1; b <= 18; ++b)
                 for (int c = 1; c <= 18; ++c)
@@ -55,7 +57,9 @@ const Tables& tables() {
     return t;
 }
 
-bool horse(int n) { return n >= 1 && n <= 18; }
+bool horse(int n) {
+    return n >= 1 && n <= 18;
+}
 
 } // namespace
 
@@ -77,7 +81,9 @@ int payBackFortieths(Bet bet) {
     return 0;
 }
 
-const std::vector<Combo>& slotsOf(Bet bet) { return tables().slots[static_cast<size_t>(betIndex(bet))]; }
+const std::vector<Combo>& slotsOf(Bet bet) {
+    return tables().slots[static_cast<size_t>(betIndex(bet))];
+}
 
 int slotOf(Bet bet, int a, int b, int c) {
     const Tables& t = tables();
@@ -110,10 +116,12 @@ const SlotLinks& slotLinks() {
         SlotLinks l;
         for (const Combo& c : slotsOf(Bet::Trifecta)) {
             l.trioOfTrifecta.push_back(slotOf(Bet::Trio, c.parts[0], c.parts[1], c.parts[2]));
-            l.pairsOfTrifecta.push_back({slotOf(Bet::Wide, c.parts[0], c.parts[1]), slotOf(Bet::Wide, c.parts[0], c.parts[2]),
+            l.pairsOfTrifecta.push_back({slotOf(Bet::Wide, c.parts[0], c.parts[1]),
+                                         slotOf(Bet::Wide, c.parts[0], c.parts[2]),
                                          slotOf(Bet::Wide, c.parts[1], c.parts[2])});
         }
-        for (const Combo& c : slotsOf(Bet::Exacta)) l.quinellaOfExacta.push_back(slotOf(Bet::Quinella, c.parts[0], c.parts[1]));
+        for (const Combo& c : slotsOf(Bet::Exacta))
+            l.quinellaOfExacta.push_back(slotOf(Bet::Quinella, c.parts[0], c.parts[1]));
         return l;
     }();
     return links;

@@ -11,7 +11,9 @@ enum class Bet { Win, Place, Bracket, Quinella, Wide, Exacta, Trio, Trifecta };
 inline constexpr int BetCount = 8;
 inline constexpr std::array<Bet, BetCount> AllBets = {Bet::Win,  Bet::Place,  Bet::Bracket, Bet::Quinella,
                                                       Bet::Wide, Bet::Exacta, Bet::Trio,    Bet::Trifecta};
-inline constexpr int betIndex(Bet bet) { return static_cast<int>(bet); }
+inline constexpr int betIndex(Bet bet) {
+    return static_cast<int>(bet);
+}
 
 // The share of the pool paid back, in fortieths (so that odds in tenths stay whole-number arithmetic): win
 // and place 80 % (32), bracket, quinella and quinella place 77.5 % (31), exacta and trio 75 % (30), trifecta

@@ -40,9 +40,15 @@ int DemoDate::weekdayCode() const {
     return codes[weekday()];
 }
 
-std::string DemoDate::ymd() const { return fmt("%04d%02d%02d", year, month, day); }
-std::string DemoDate::md() const { return fmt("%02d%02d", month, day); }
-std::string DemoDate::iso() const { return fmt("%04d-%02d-%02d", year, month, day); }
+std::string DemoDate::ymd() const {
+    return fmt("%04d%02d%02d", year, month, day);
+}
+std::string DemoDate::md() const {
+    return fmt("%02d%02d", month, day);
+}
+std::string DemoDate::iso() const {
+    return fmt("%04d-%02d-%02d", year, month, day);
+}
 
 std::optional<DemoDate> parseIsoDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
@@ -79,10 +85,18 @@ Moment Moment::at(const DemoDate& date, int minuteOfDay, int second) {
     return {date.plus(dayShift), minuteOfDay, second};
 }
 
-std::string Moment::stamp() const { return date.ymd() + fmt("%02d%02d%02d", minute / 60, minute % 60, second); }
-std::string Moment::announcement() const { return date.md() + demo::hhmm(minute); }
-std::string Moment::hhmm() const { return demo::hhmm(minute); }
+std::string Moment::stamp() const {
+    return date.ymd() + fmt("%02d%02d%02d", minute / 60, minute % 60, second);
+}
+std::string Moment::announcement() const {
+    return date.md() + demo::hhmm(minute);
+}
+std::string Moment::hhmm() const {
+    return demo::hhmm(minute);
+}
 
-std::string hhmm(int minuteOfDay) { return fmt("%02d%02d", minuteOfDay / 60, minuteOfDay % 60); }
+std::string hhmm(int minuteOfDay) {
+    return fmt("%02d%02d", minuteOfDay / 60, minuteOfDay % 60);
+}
 
 } // namespace renoka::demo

@@ -4,7 +4,9 @@
 
 namespace renoka::demo {
 
-std::string Race::key() const { return date.ymd() + course + fmt("%02d%02d%02d", kai, nichi, number); }
+std::string Race::key() const {
+    return date.ymd() + course + fmt("%02d%02d%02d", kai, nichi, number);
+}
 
 int Race::starters() const {
     int n = 0;

@@ -120,10 +120,10 @@ struct Race {
     std::string courseLetter = "  ";
     std::array<int, 5> prizes{};
     std::array<int, 3> addedMoney{};
-    int post = 600;      // minute of the day
-    int postBefore = 0;  // the first post time when it was changed, else 0
-    int postNotice = 0;  // minute at which the change was announced
-    Going going;         // at the post
+    int post = 600;     // minute of the day
+    int postBefore = 0; // the first post time when it was changed, else 0
+    int postNotice = 0; // minute at which the change was announced
+    Going going;        // at the post
     int registered = 0;
     std::vector<Runner> runners; // index = horse number - 1 once drawn
     double poolScale = 1.0;

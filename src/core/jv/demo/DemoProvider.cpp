@@ -21,7 +21,8 @@ enum Tag : uint64_t { NamesTag = 1, PlanTag, OutsideTag, PeopleTag, FieldTag, Ra
 
 uint64_t keyTag(const Race& race) {
     uint64_t h = 1469598103934665603ull;
-    for (char c : race.key()) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    for (char c : race.key())
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     return h;
 }
 
@@ -29,14 +30,16 @@ void prepareFolder(const std::filesystem::path& out) {
     namespace fs = std::filesystem;
     std::error_code ec;
     if (fs::exists(out, ec)) {
-        if (!fs::is_directory(out, ec)) throw FileError(sj("デモデータの出力先がフォルダではありません: ") + sj(out.string()));
+        if (!fs::is_directory(out, ec))
+            throw FileError(sj("デモデータの出力先がフォルダではありません: ") + sj(out.string()));
         const bool empty = fs::is_empty(out, ec);
         const bool provider = fs::exists(out / "provider.ini", ec) || fs::exists(out / "stored", ec);
         if (!empty && !provider)
             throw FileError(sj("デモデータの出力先が空のフォルダではありません: ") + sj(out.string()));
         // Our own earlier output is replaced whole, so that no file of another start date stays behind.
         // provider.ini goes first and comes back last: a folder without it is not finished.
-        for (const char* sub : {"provider.ini", "stored", "realtime", "timeseries"}) fs::remove_all(out / sub, ec);
+        for (const char* sub : {"provider.ini", "stored", "realtime", "timeseries"})
+            fs::remove_all(out / sub, ec);
     }
     fs::create_directories(out, ec);
     if (ec) throw FileError(sj("デモデータの出力先を作れません: ") + sj(out.string()));
@@ -64,13 +67,13 @@ DemoWorld buildDemoWorld(const DemoDate& start, int days, uint64_t seed) {
                     drawResult(world, race, rng.derive(2));
                     finalMarket(race);
                 }
-    for (Race& race : world.outside) drawOutsideResult(world, race, races.derive(keyTag(race)));
+    for (Race& race : world.outside)
+        drawOutsideResult(world, race, races.derive(keyTag(race)));
     return world;
 }
 
 DemoSummary makeDemoProvider(const DemoOptions& options) {
-    if (options.days < 1 || options.days > MaxDemoDays)
-        throw FileError(sj("デモデータの開催日数は1から8までです。"));
+    if (options.days < 1 || options.days > MaxDemoDays) throw FileError(sj("デモデータの開催日数は1から8までです。"));
     const DemoDate start = options.start ? *options.start : japanToday();
     prepareFolder(options.out);
     const DemoWorld world = buildDemoWorld(start, options.days, options.seed);
@@ -86,11 +89,14 @@ DemoSummary makeDemoProvider(const DemoOptions& options) {
         summary.raceDays.push_back(day.date);
         for (const CourseDay& course : day.courses) {
             summary.races += static_cast<int>(course.races.size());
-            for (const Race& race : course.races) summary.runners += static_cast<int>(race.runners.size());
+            for (const Race& race : course.races)
+                summary.runners += static_cast<int>(race.runners.size());
         }
     }
-    for (const RaceDay& day : world.history) summary.historyDays.push_back(day.date);
-    for (const CourseDay& course : world.upcoming.front().courses) summary.courses.push_back(course.course);
+    for (const RaceDay& day : world.history)
+        summary.historyDays.push_back(day.date);
+    for (const CourseDay& course : world.upcoming.front().courses)
+        summary.courses.push_back(course.course);
     summary.horses = static_cast<int>(world.horses.size());
     summary.files = sink.files();
     summary.bytes = sink.bytes();

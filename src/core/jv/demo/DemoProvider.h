@@ -14,9 +14,9 @@
 namespace renoka::demo {
 
 struct DemoOptions {
-    std::filesystem::path out;       // the provider folder to write
-    std::optional<DemoDate> start;   // the first race day; today in Japan when not given
-    int days = 2;                    // race days from the start date, 1..8
+    std::filesystem::path out;     // the provider folder to write
+    std::optional<DemoDate> start; // the first race day; today in Japan when not given
+    int days = 2;                  // race days from the start date, 1..8
     uint64_t seed = 1;
 };
 

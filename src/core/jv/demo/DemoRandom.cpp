@@ -13,13 +13,16 @@ uint64_t splitmix(uint64_t& state) {
     return z ^ (z >> 31);
 }
 
-uint64_t rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+uint64_t rotl(uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 } // namespace
 
 DemoRandom::DemoRandom(uint64_t seed) {
     uint64_t state = seed;
-    for (auto& s : m_s) s = splitmix(state);
+    for (auto& s : m_s)
+        s = splitmix(state);
 }
 
 DemoRandom DemoRandom::derive(uint64_t tag) const {
@@ -27,7 +30,8 @@ DemoRandom DemoRandom::derive(uint64_t tag) const {
     uint64_t state = m_s[0] ^ rotl(m_s[1], 17) ^ rotl(m_s[2], 31) ^ rotl(m_s[3], 47);
     state ^= splitmix(tag);
     DemoRandom out;
-    for (auto& s : out.m_s) s = splitmix(state);
+    for (auto& s : out.m_s)
+        s = splitmix(state);
     return out;
 }
 
@@ -47,7 +51,9 @@ uint64_t DemoRandom::next() {
     return result;
 }
 
-double DemoRandom::uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+double DemoRandom::uniform() {
+    return static_cast<double>(next() >> 11) * 0x1.0p-53;
+}
 
 int DemoRandom::below(int n) {
     // Multiply-shift: the bias for the small ranges the demo draws from is far below anything visible.
@@ -55,17 +61,21 @@ int DemoRandom::below(int n) {
     return static_cast<int>((r * static_cast<uint64_t>(n)) >> 32);
 }
 
-int DemoRandom::between(int lo, int hi) { return lo + below(hi - lo + 1); }
+int DemoRandom::between(int lo, int hi) {
+    return lo + below(hi - lo + 1);
+}
 
 double DemoRandom::normal() {
     double sum = 0;
-    for (int i = 0; i < 12; ++i) sum += uniform();
+    for (int i = 0; i < 12; ++i)
+        sum += uniform();
     return sum - 6.0;
 }
 
 int DemoRandom::weighted(const std::vector<double>& weights) {
     double total = 0;
-    for (double w : weights) total += w;
+    for (double w : weights)
+        total += w;
     double r = uniform() * total;
     for (size_t i = 0; i < weights.size(); ++i) {
         if (r < weights[i]) return static_cast<int>(i);

@@ -32,7 +32,9 @@ public:
     // Index drawn with the given non-negative weights (at least one positive).
     int weighted(const std::vector<double>& weights);
 
-    template <class T> const T& pick(const std::vector<T>& items) { return items[static_cast<std::size_t>(below(static_cast<int>(items.size())))]; }
+    template <class T> const T& pick(const std::vector<T>& items) {
+        return items[static_cast<std::size_t>(below(static_cast<int>(items.size())))];
+    }
     template <class T> void shuffle(std::vector<T>& items) {
         for (std::size_t i = items.size(); i > 1; --i) {
             std::size_t j = static_cast<std::size_t>(below(static_cast<int>(i)));

@@ -22,7 +22,8 @@ std::vector<Race*> racesOf(std::vector<RaceDay>& days, size_t first, size_t last
     std::vector<Race*> out;
     for (size_t d = first; d < last && d < days.size(); ++d)
         for (auto& course : days[d].courses)
-            for (auto& race : course.races) out.push_back(&race);
+            for (auto& race : course.races)
+                out.push_back(&race);
     return out;
 }
 
@@ -49,8 +50,8 @@ void placeOutside(DemoWorld& world, std::vector<int>& upcomingHorses, std::map<i
             const Horse& horse = world.horses[static_cast<size_t>(h)];
             if (abroadOrLocal.count(h) || horse.group != Group::Older) continue;
             const bool fits = race.origin == Origin::Abroad ? horse.level == Open && horse.surface == Surface::Turf
-                              : race.level == Open      ? horse.level >= ThreeWins && horse.surface == Surface::Dirt
-                                                        : horse.level <= TwoWins && horse.surface == Surface::Dirt;
+                              : race.level == Open          ? horse.level >= ThreeWins && horse.surface == Surface::Dirt
+                                                            : horse.level <= TwoWins && horse.surface == Surface::Dirt;
             if (fits) candidates.push_back(h);
         }
         const int wanted = race.origin == Origin::Abroad ? 1 + rng.below(2) : 1;
@@ -70,14 +71,17 @@ void placeOutside(DemoWorld& world, std::vector<int>& upcomingHorses, std::map<i
 void drawField(const DemoWorld& world, Race& race, std::vector<int>& jockeyPool, DemoRandom& rng) {
     rng.shuffle(race.runners);
     race.registered = static_cast<int>(race.runners.size()) > race.registered ? static_cast<int>(race.runners.size())
-                                                                             : race.registered;
+                                                                              : race.registered;
     if (race.origin == Origin::Jra) race.registered = static_cast<int>(race.runners.size());
     // Outside races carry only our horses; their numbers are drawn from the whole field.
     std::vector<int> numbers;
-    for (int n = 1; n <= race.registered; ++n) numbers.push_back(n);
+    for (int n = 1; n <= race.registered; ++n)
+        numbers.push_back(n);
     rng.shuffle(numbers);
-    for (size_t i = 0; i < race.runners.size(); ++i) race.runners[i].number = race.origin == Origin::Jra ? static_cast<int>(i) + 1 : numbers[i];
-    std::sort(race.runners.begin(), race.runners.end(), [](const Runner& a, const Runner& b) { return a.number < b.number; });
+    for (size_t i = 0; i < race.runners.size(); ++i)
+        race.runners[i].number = race.origin == Origin::Jra ? static_cast<int>(i) + 1 : numbers[i];
+    std::sort(race.runners.begin(), race.runners.end(),
+              [](const Runner& a, const Runner& b) { return a.number < b.number; });
     std::vector<int> riders = jockeyPool;
     rng.shuffle(riders);
     for (size_t i = 0; i < race.runners.size(); ++i) {
@@ -99,8 +103,10 @@ void assignBodyWeights(DemoWorld& world, DemoRandom rng) {
     for (auto* days : {&world.history, &world.upcoming})
         for (auto& day : *days)
             for (auto& course : day.courses)
-                for (auto& race : course.races) all.push_back(&race);
-    for (auto& race : world.outside) all.push_back(&race);
+                for (auto& race : course.races)
+                    all.push_back(&race);
+    for (auto& race : world.outside)
+        all.push_back(&race);
     std::stable_sort(all.begin(), all.end(), [](const Race* a, const Race* b) {
         return a->date != b->date ? a->date < b->date : a->post < b->post;
     });
@@ -167,7 +173,8 @@ void buildFields(DemoWorld& world, HorseFactory& factory, DemoRandom rng) {
         const bool outside = outsideRun.count(h) > 0;
         const double r = rng.uniform();
         bool recentRun = false;
-        if (!outside && r < 0.65) recentRun = placeInto(recent, h, world, rng, true) || placeInto(recent, h, world, rng, false);
+        if (!outside && r < 0.65)
+            recentRun = placeInto(recent, h, world, rng, true) || placeInto(recent, h, world, rng, false);
         const bool earlierRun = outside ? rng.chance(0.4) : recentRun ? rng.chance(0.35) : r < 0.9;
         if (earlierRun && !placeInto(earlier, h, world, rng, true)) placeInto(earlier, h, world, rng, false);
     }
@@ -184,20 +191,26 @@ void buildFields(DemoWorld& world, HorseFactory& factory, DemoRandom rng) {
     // Riders: each race day splits the riders between its three racecourses.
     auto drawDay = [&](RaceDay& day, DemoRandom drng) {
         std::vector<int> riders(world.jockeys.size());
-        for (size_t i = 0; i < riders.size(); ++i) riders[i] = static_cast<int>(i);
+        for (size_t i = 0; i < riders.size(); ++i)
+            riders[i] = static_cast<int>(i);
         drng.shuffle(riders);
         for (size_t c = 0; c < day.courses.size(); ++c) {
             std::vector<int> pool;
-            for (size_t i = c; i < riders.size(); i += day.courses.size()) pool.push_back(riders[i]);
-            for (auto& race : day.courses[c].races) drawField(world, race, pool, drng);
+            for (size_t i = c; i < riders.size(); i += day.courses.size())
+                pool.push_back(riders[i]);
+            for (auto& race : day.courses[c].races)
+                drawField(world, race, pool, drng);
         }
     };
     uint64_t tag = 1;
     for (auto* days : {&world.history, &world.upcoming})
-        for (auto& day : *days) drawDay(day, rng.derive(tag++));
+        for (auto& day : *days)
+            drawDay(day, rng.derive(tag++));
     std::vector<int> everyone(world.jockeys.size());
-    for (size_t i = 0; i < everyone.size(); ++i) everyone[i] = static_cast<int>(i);
-    for (auto& race : world.outside) drawField(world, race, everyone, rng);
+    for (size_t i = 0; i < everyone.size(); ++i)
+        everyone[i] = static_cast<int>(i);
+    for (auto& race : world.outside)
+        drawField(world, race, everyone, rng);
 
     assignBodyWeights(world, rng.derive(0xB0D1));
 }

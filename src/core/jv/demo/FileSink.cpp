@@ -13,7 +13,8 @@ namespace renoka::demo {
 namespace {
 
 [[noreturn]] void fail(const std::filesystem::path& path, int err) {
-    throw FileError(sj("デモデータを書き込めません: ") + displayPath(path) + sj("（") + systemErrorText(err) + sj("）"));
+    throw FileError(sj("デモデータを書き込めません: ") + displayPath(path) + sj("（") + systemErrorText(err) +
+                    sj("）"));
 }
 
 void writeUnsynced(const std::filesystem::path& path, const std::string& bytes) {
@@ -59,7 +60,8 @@ void FileSink::writeText(const std::string& relative, const std::string& text) {
 }
 
 void FileSink::flush() {
-    for (const auto& [relative, lines] : m_pending) write(relative, lines);
+    for (const auto& [relative, lines] : m_pending)
+        write(relative, lines);
     m_pending.clear();
 }
 

@@ -12,7 +12,8 @@ void HorseFactory::makePeople() {
     std::set<int> codes;
     auto code = [&](int base) {
         int c;
-        do c = base + m_rng.below(900);
+        do
+            c = base + m_rng.below(900);
         while (!codes.insert(c).second);
         return fmt("%05d", c);
     };
@@ -33,13 +34,15 @@ void HorseFactory::makePeople() {
         p.east = 1 + i % 2;
         m_world.trainers.push_back(p);
     }
-    for (int i = 0; i < 80; ++i) m_world.owners.push_back(m_names.ownerName());
+    for (int i = 0; i < 80; ++i)
+        m_world.owners.push_back(m_names.ownerName());
 }
 
 std::string HorseFactory::registrationNumber(int birthYear) {
     // Birth year, the breed digit, then a serial that is unique within the demo.
     std::string number;
-    do number = fmt("%04d1%05d", birthYear, m_rng.between(1, 99999));
+    do
+        number = fmt("%04d1%05d", birthYear, m_rng.between(1, 99999));
     while (!m_usedNumbers.insert(number).second);
     return number;
 }
@@ -62,12 +65,15 @@ int HorseFactory::makeHorse(const Race& race) {
     h.birthYear = race.date.year - age;
     h.regNo = registrationNumber(h.birthYear);
     h.name = m_names.horseName();
-    if (race.fillies) h.sex = 2;
-    else if (race.group == Group::Young) h.sex = 1 + m_rng.weighted({60, 40});
-    else h.sex = 1 + m_rng.weighted({58, 34, 8});
+    if (race.fillies)
+        h.sex = 2;
+    else if (race.group == Group::Young)
+        h.sex = 1 + m_rng.weighted({60, 40});
+    else
+        h.sex = 1 + m_rng.weighted({58, 34, 8});
     h.coat = 1 + m_rng.weighted({20, 6, 34, 20, 8, 3, 9});
-    h.mark = m_rng.pick(std::vector<std::string>{"00", "00", "00", "00", "00", "00", "00", "00", "00", "00", "00",
-                                                 "00", "00", "00", "00", "00", "06", "03", "04"});
+    h.mark = m_rng.pick(std::vector<std::string>{"00", "00", "00", "00", "00", "00", "00", "00", "00", "00", "00", "00",
+                                                 "00", "00", "00", "00", "06", "03", "04"});
     h.group = race.group;
     h.level = race.level;
     h.surface = race.surface;
@@ -75,7 +81,8 @@ int HorseFactory::makeHorse(const Race& race) {
     const int east = race.course == "05" ? (m_rng.chance(0.75) ? 1 : 2) : (m_rng.chance(0.75) ? 2 : 1);
     h.east = east;
     int trainer;
-    do trainer = m_rng.below(static_cast<int>(m_world.trainers.size()));
+    do
+        trainer = m_rng.below(static_cast<int>(m_world.trainers.size()));
     while (m_world.trainers[static_cast<size_t>(trainer)].east != east);
     h.trainer = trainer;
     h.owner = m_rng.below(static_cast<int>(m_world.owners.size()));

@@ -17,9 +17,8 @@ struct Block {
 
 // Where each bet type's payouts sit, in the order of the record.
 constexpr Block Blocks[] = {
-    {Bet::Win, 103, 3, 2, 2},     {Bet::Place, 142, 5, 2, 2},  {Bet::Bracket, 207, 3, 2, 2},
-    {Bet::Quinella, 246, 3, 4, 3}, {Bet::Wide, 294, 7, 4, 3},  {Bet::Exacta, 454, 6, 4, 3},
-    {Bet::Trio, 550, 3, 6, 3},     {Bet::Trifecta, 604, 6, 6, 4},
+    {Bet::Win, 103, 3, 2, 2},  {Bet::Place, 142, 5, 2, 2},  {Bet::Bracket, 207, 3, 2, 2}, {Bet::Quinella, 246, 3, 4, 3},
+    {Bet::Wide, 294, 7, 4, 3}, {Bet::Exacta, 454, 6, 4, 3}, {Bet::Trio, 550, 3, 6, 3},    {Bet::Trifecta, 604, 6, 6, 4},
 };
 
 // Horse numbers as two digits each; bracket pairs as one digit each.
@@ -27,7 +26,8 @@ std::string comboText(Bet bet, int slot) {
     const Combo& c = slotsOf(bet)[static_cast<size_t>(slot)];
     if (bet == Bet::Bracket) return fmt("%d%d", c.parts[0], c.parts[1]);
     std::string s;
-    for (int i = 0; i < c.size; ++i) s += fmt("%02d", c.parts[static_cast<size_t>(i)]);
+    for (int i = 0; i < c.size; ++i)
+        s += fmt("%02d", c.parts[static_cast<size_t>(i)]);
     return s;
 }
 

@@ -62,8 +62,10 @@ Presence presence(const Field& f, const Combo& combo, Bet bet) {
     }
     for (int i = 0; i < combo.size; ++i) {
         const int h = combo.parts[static_cast<size_t>(i)];
-        if (h > f.registered) p.exists = false;
-        else if (f.scratched[h]) p.cancelled = true;
+        if (h > f.registered)
+            p.exists = false;
+        else if (f.scratched[h])
+            p.cancelled = true;
     }
     return p;
 }
@@ -78,16 +80,19 @@ void rankPopularity(BetTable& table, Bet bet) {
         if (e.odds == NoEntry || e.odds == Cancelled) continue;
         ++onSale;
         if (e.odds <= 0) continue;
-        const uint64_t second = bet == Bet::Place ? static_cast<uint64_t>(e.oddsHigh)
-                                                  : (1ull << 24) - 1 - static_cast<uint64_t>(std::min<int64_t>(e.votes, (1 << 24) - 1));
+        const uint64_t second =
+            bet == Bet::Place ? static_cast<uint64_t>(e.oddsHigh)
+                              : (1ull << 24) - 1 - static_cast<uint64_t>(std::min<int64_t>(e.votes, (1 << 24) - 1));
         keys.push_back(static_cast<uint64_t>(e.odds) << 37 | second << 13 | i);
     }
     std::sort(keys.data(), keys.data() + keys.size()); // plain pointers: the hot loop of the demo, also unoptimised
-    for (size_t k = 0; k < keys.size(); ++k) table.entries[keys[k] & 0x1FFF].popularity = static_cast<int>(k) + 1;
+    for (size_t k = 0; k < keys.size(); ++k)
+        table.entries[keys[k] & 0x1FFF].popularity = static_cast<int>(k) + 1;
     for (auto& e : table.entries) {
         if (e.odds == Cancelled) e.popularity = -1;
         // Entries nobody backed share the last rank of those on sale.
-        else if (e.odds == NoVotes) e.popularity = onSale;
+        else if (e.odds == NoVotes)
+            e.popularity = onSale;
     }
 }
 
@@ -101,10 +106,12 @@ void rangeOdds(Bet bet, OddsEntry& e, int64_t pool, int shares, int64_t fewest, 
 // Chances of every entry of every bet type from the public's win chances (Harville).
 std::array<std::vector<double>, BetCount> entryChances(const std::vector<double>& q, int placePaid) {
     std::array<std::vector<double>, BetCount> chance;
-    for (Bet bet : AllBets) chance[static_cast<size_t>(betIndex(bet))].assign(slotsOf(bet).size(), 0.0);
+    for (Bet bet : AllBets)
+        chance[static_cast<size_t>(betIndex(bet))].assign(slotsOf(bet).size(), 0.0);
     auto of = [&chance](Bet bet) -> std::vector<double>& { return chance[static_cast<size_t>(betIndex(bet))]; };
     const SlotLinks& links = slotLinks();
-    for (int h = 0; h < Horses; ++h) of(Bet::Win)[static_cast<size_t>(h)] = q[static_cast<size_t>(h)];
+    for (int h = 0; h < Horses; ++h)
+        of(Bet::Win)[static_cast<size_t>(h)] = q[static_cast<size_t>(h)];
     const auto& exactas = slotsOf(Bet::Exacta);
     for (size_t i = 0; i < exactas.size(); ++i) {
         const double qa = q[static_cast<size_t>(exactas[i].parts[0] - 1)];
@@ -128,16 +135,20 @@ std::array<std::vector<double>, BetCount> entryChances(const std::vector<double>
         const double p = qa * qb / std::max(1e-9, 1.0 - qa) * qc / std::max(1e-9, 1.0 - qa - qb);
         of(Bet::Trifecta)[i] = p;
         of(Bet::Trio)[static_cast<size_t>(links.trioOfTrifecta[i])] += p;
-        for (int pair : links.pairsOfTrifecta[i]) of(Bet::Wide)[static_cast<size_t>(pair)] += p;
+        for (int pair : links.pairsOfTrifecta[i])
+            of(Bet::Wide)[static_cast<size_t>(pair)] += p;
         if (placePaid == 3)
-            for (int part : parts) of(Bet::Place)[static_cast<size_t>(part - 1)] += p;
+            for (int part : parts)
+                of(Bet::Place)[static_cast<size_t>(part - 1)] += p;
     }
     // Place and quinella-place chances add up to more than one (three horses place); spread the pool by share.
     for (Bet bet : {Bet::Place, Bet::Wide}) {
         double sum = 0;
-        for (double x : of(bet)) sum += x;
+        for (double x : of(bet))
+            sum += x;
         if (sum > 0)
-            for (double& x : of(bet)) x /= sum;
+            for (double& x : of(bet))
+                x /= sum;
     }
     return chance;
 }
@@ -162,7 +173,9 @@ int oddsCap(Bet bet) {
     return 0;
 }
 
-int placesPaid(int starters) { return starters >= 8 ? 3 : starters >= 5 ? 2 : 0; }
+int placesPaid(int starters) {
+    return starters >= 8 ? 3 : starters >= 5 ? 2 : 0;
+}
 
 int payoutTenths(Bet bet, int64_t pool, int64_t winnerVotes, int winners, int64_t entryVotes) {
     if (entryVotes <= 0 || winners <= 0) return 0;
@@ -216,7 +229,8 @@ MarketSnapshot makeMarket(const MarketInput& in) {
             OddsEntry& e = table.entries[static_cast<size_t>(slot)];
             if (e.odds == NoVotes) e.votes = std::max(fewest, e.votes);
         }
-        for (const auto& e : table.entries) table.pool += e.votes;
+        for (const auto& e : table.entries)
+            table.pool += e.votes;
     }
 
     for (Bet bet : AllBets) {
@@ -270,8 +284,10 @@ MarketSnapshot makeMarket(const MarketInput& in) {
                     fewest = fewest < 0 ? v : std::min(fewest, v);
                     most = std::max(most, v);
                 }
-                if (fewest < 0) e.odds = e.oddsHigh = plainOdds(bet, table.pool, e.votes);
-                else rangeOdds(bet, e, table.pool, 3, fewest, most);
+                if (fewest < 0)
+                    e.odds = e.oddsHigh = plainOdds(bet, table.pool, e.votes);
+                else
+                    rangeOdds(bet, e, table.pool, 3, fewest, most);
             }
         } else {
             for (auto& e : table.entries)

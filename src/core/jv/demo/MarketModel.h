@@ -33,9 +33,9 @@ struct BetTable {
 
 struct MarketInput {
     int registered = 0;
-    std::vector<int> brackets;      // by horse number - 1
-    std::vector<double> chances;    // the public's win chances by horse number - 1; 0 for a scratched horse
-    std::vector<bool> scratched;    // by horse number - 1
+    std::vector<int> brackets;             // by horse number - 1
+    std::vector<double> chances;           // the public's win chances by horse number - 1; 0 for a scratched horse
+    std::vector<bool> scratched;           // by horse number - 1
     std::array<int64_t, BetCount> pools{}; // tickets the public spends on each bet type
     // Entries that must have at least one ticket: the winning ones. A winning entry nobody backed would need
     // a special payout, which a demo has no use for.

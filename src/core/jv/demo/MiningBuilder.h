@@ -12,7 +12,7 @@ inline constexpr int TmLength = 141;
 struct MiningStamp {
     char dataKind = '1'; // 1 the day before, 2 on race morning, 3 just before the race, 7 with the results
     DemoDate made;
-    int minute = 0;      // creation time of the forecast
+    int minute = 0;            // creation time of the forecast
     bool afterScratch = false; // horses withdrawn by then carry no forecast
 };
 

@@ -9,18 +9,18 @@ namespace renoka::demo {
 namespace {
 
 const char* const HorseHeads[] = {
-    "アル",   "ヴェル", "エル",   "オル",   "カイ",   "キタ",   "クロ",   "サク",   "シン",   "スズ",
-    "セイ",   "ソラ",   "タマ",   "ディア", "トウ",   "ナツ",   "ノヴァ", "ハヤ",   "ヒカリ", "フジ",
-    "ホシ",   "マリ",   "ミス",   "ムーン", "メイ",   "ユメ",   "ライ",   "リュウ", "ルミ",   "レイ",
-    "ロゼ",   "ワカ",   "グラン", "ブルー", "シエル", "テラ",   "ネロ",   "パル",   "ビビ",   "ベガ",
-    "ミモザ", "モモ",   "ヤマト", "ラピス", "リラ",   "ココ",   "アオ",   "イロハ", "ウララ", "エア",
+    "アル",   "ヴェル", "エル",   "オル",   "カイ",   "キタ", "クロ",   "サク",   "シン",   "スズ",
+    "セイ",   "ソラ",   "タマ",   "ディア", "トウ",   "ナツ", "ノヴァ", "ハヤ",   "ヒカリ", "フジ",
+    "ホシ",   "マリ",   "ミス",   "ムーン", "メイ",   "ユメ", "ライ",   "リュウ", "ルミ",   "レイ",
+    "ロゼ",   "ワカ",   "グラン", "ブルー", "シエル", "テラ", "ネロ",   "パル",   "ビビ",   "ベガ",
+    "ミモザ", "モモ",   "ヤマト", "ラピス", "リラ",   "ココ", "アオ",   "イロハ", "ウララ", "エア",
 };
 const char* const HorseTails[] = {
-    "ノート",   "ブリーズ", "ステラ",   "フォルテ", "ヴェール", "ドリーム", "ミスト",   "クラウン", "スピカ",
-    "ロンド",   "カノン",   "レガート", "アリア",   "グローリー", "ハート", "ウィング", "リーフ",   "ソング",
-    "ライト",   "フレア",   "ティアラ", "ゲート",   "ベル",     "コメット", "ワルツ",   "オーラ",   "シャトー",
-    "ジェム",   "ラン",     "ボルト",   "マーチ",   "セレナ",   "ポラリス", "タクト",   "リズム",   "ルーチェ",
-    "ノクターン", "ファロ", "カグラ",   "ミライ",   "サーガ",   "プリズム", "シグナル", "エトワール", "トレイル",
+    "ノート",     "ブリーズ", "ステラ",   "フォルテ", "ヴェール",   "ドリーム", "ミスト",   "クラウン",   "スピカ",
+    "ロンド",     "カノン",   "レガート", "アリア",   "グローリー", "ハート",   "ウィング", "リーフ",     "ソング",
+    "ライト",     "フレア",   "ティアラ", "ゲート",   "ベル",       "コメット", "ワルツ",   "オーラ",     "シャトー",
+    "ジェム",     "ラン",     "ボルト",   "マーチ",   "セレナ",     "ポラリス", "タクト",   "リズム",     "ルーチェ",
+    "ノクターン", "ファロ",   "カグラ",   "ミライ",   "サーガ",     "プリズム", "シグナル", "エトワール", "トレイル",
 };
 const char* const Surnames[] = {
     "青柳", "赤坂", "秋元", "浅倉", "芦田", "飯塚", "石黒", "泉谷", "市瀬", "稲垣", "岩崎", "宇野", "梅沢",
@@ -31,12 +31,12 @@ const char* const Surnames[] = {
 };
 const char* const GivenInitials[] = {"翔", "健", "大", "亮", "誠", "駿", "蓮", "拓", "悠",
                                      "陸", "航", "優", "直", "司", "聡", "学", "隆", "慎"};
-const char* const OwnerHeads[] = {"アステル", "ブルーム", "シーガル", "ノースランド", "サンライズ", "グリーン",
-                                  "ミヤビ",   "カザミ",   "ハーヴェスト", "オーロラ", "スカイライン", "フォレスト"};
+const char* const OwnerHeads[] = {"アステル", "ブルーム", "シーガル",     "ノースランド", "サンライズ",   "グリーン",
+                                  "ミヤビ",   "カザミ",   "ハーヴェスト", "オーロラ",     "スカイライン", "フォレスト"};
 const char* const OwnerTails[] = {"レーシング", "ホースクラブ", "ファーム", "サラブレッドクラブ", "ステーブル"};
 const char* const GivenNames[] = {"一郎", "健二", "正和", "由美", "和也", "誠治", "恵子", "博之", "直樹", "美咲"};
 const char* const Colours[] = {"赤", "青", "黄", "緑", "紫", "白", "黒", "桃", "水色", "茶", "橙", "薄紫"};
-const char* const Patterns[] = {"一本輪", "二本輪", "山形一本輪", "縦縞", "格子縞", "星散らし", "菱山形",
+const char* const Patterns[] = {"一本輪", "二本輪", "山形一本輪", "縦縞",       "格子縞",       "星散らし", "菱山形",
                                 "襷",     "元禄",   "鋸歯形",     "蛇目散らし", "ダイヤモンド", "十字襷"};
 
 struct Word {
@@ -44,25 +44,30 @@ struct Word {
     const char* latin;
 };
 const Word RaceWords[] = {
-    {"朝霧", "Asagiri"},   {"白鷺", "Shirasagi"}, {"青嵐", "Seiran"},     {"銀杏", "Icho"},      {"紅梅", "Kobai"},
-    {"雪華", "Sekka"},     {"星影", "Hoshikage"}, {"月虹", "Getsuko"},    {"若葉", "Wakaba"},    {"夕凪", "Yunagi"},
-    {"春雷", "Shunrai"},   {"冬麗", "Torei"},     {"緑風", "Ryokufu"},    {"潮騒", "Shiosai"},   {"遠雷", "Enrai"},
-    {"翠嶺", "Suirei"},    {"白樺", "Shirakaba"}, {"琥珀", "Kohaku"},     {"瑠璃", "Ruri"},      {"蒼穹", "Sokyu"},
-    {"天河", "Tenga"},     {"雲海", "Unkai"},     {"朧月", "Oborozuki"},  {"茜空", "Akanezora"}, {"初霜", "Hatsushimo"},
-    {"木漏日", "Komorebi"}, {"銀河", "Ginga"},    {"陽炎", "Kagero"},     {"白露", "Hakuro"},    {"瑞雲", "Zuiun"},
-    {"花筏", "Hanaikada"}, {"水鏡", "Mizukagami"}, {"疾風", "Hayate"},    {"黎明", "Reimei"},    {"暁星", "Gyosei"},
-    {"碧海", "Hekikai"},   {"紫電", "Shiden"},    {"青藍", "Seiran Blue"}, {"風車", "Kazaguruma"}, {"灯台", "Todai"},
-    {"山吹", "Yamabuki"},  {"鈴蘭", "Suzuran"},   {"金木犀", "Kinmokusei"}, {"霧氷", "Muhyo"},   {"星祭", "Hoshimatsuri"},
-    {"渡り鳥", "Wataridori"}, {"早苗", "Sanae"},  {"稲穂", "Inaho"},      {"虹橋", "Kokyo"},     {"雪割", "Yukiwari"},
+    {"朝霧", "Asagiri"},      {"白鷺", "Shirasagi"},    {"青嵐", "Seiran"},       {"銀杏", "Icho"},
+    {"紅梅", "Kobai"},        {"雪華", "Sekka"},        {"星影", "Hoshikage"},    {"月虹", "Getsuko"},
+    {"若葉", "Wakaba"},       {"夕凪", "Yunagi"},       {"春雷", "Shunrai"},      {"冬麗", "Torei"},
+    {"緑風", "Ryokufu"},      {"潮騒", "Shiosai"},      {"遠雷", "Enrai"},        {"翠嶺", "Suirei"},
+    {"白樺", "Shirakaba"},    {"琥珀", "Kohaku"},       {"瑠璃", "Ruri"},         {"蒼穹", "Sokyu"},
+    {"天河", "Tenga"},        {"雲海", "Unkai"},        {"朧月", "Oborozuki"},    {"茜空", "Akanezora"},
+    {"初霜", "Hatsushimo"},   {"木漏日", "Komorebi"},   {"銀河", "Ginga"},        {"陽炎", "Kagero"},
+    {"白露", "Hakuro"},       {"瑞雲", "Zuiun"},        {"花筏", "Hanaikada"},    {"水鏡", "Mizukagami"},
+    {"疾風", "Hayate"},       {"黎明", "Reimei"},       {"暁星", "Gyosei"},       {"碧海", "Hekikai"},
+    {"紫電", "Shiden"},       {"青藍", "Seiran Blue"},  {"風車", "Kazaguruma"},   {"灯台", "Todai"},
+    {"山吹", "Yamabuki"},     {"鈴蘭", "Suzuran"},      {"金木犀", "Kinmokusei"}, {"霧氷", "Muhyo"},
+    {"星祭", "Hoshimatsuri"}, {"渡り鳥", "Wataridori"}, {"早苗", "Sanae"},        {"稲穂", "Inaho"},
+    {"虹橋", "Kokyo"},        {"雪割", "Yukiwari"},
 };
 
 const Word AbroadWords[] = {
-    {"アルバトロス", "Albatross"},         {"シルバークレスト", "Silver Crest"}, {"ゴールデンリーフ", "Golden Leaf"},
-    {"ブルーラグーン", "Blue Lagoon"},     {"ノーザンスター", "Northern Star"}, {"クリムゾンゲート", "Crimson Gate"},
-    {"エメラルドベイ", "Emerald Bay"},     {"サンドパイパー", "Sandpiper"},     {"ハイランドミスト", "Highland Mist"},
+    {"アルバトロス", "Albatross"},     {"シルバークレスト", "Silver Crest"}, {"ゴールデンリーフ", "Golden Leaf"},
+    {"ブルーラグーン", "Blue Lagoon"}, {"ノーザンスター", "Northern Star"},  {"クリムゾンゲート", "Crimson Gate"},
+    {"エメラルドベイ", "Emerald Bay"}, {"サンドパイパー", "Sandpiper"},      {"ハイランドミスト", "Highland Mist"},
 };
 
-template <size_t N> int countOf(const char* const (&)[N]) { return static_cast<int>(N); }
+template <size_t N> int countOf(const char* const (&)[N]) {
+    return static_cast<int>(N);
+}
 
 } // namespace
 
@@ -92,9 +97,12 @@ std::string shortRaceName(const std::string& titleUtf8, size_t chars) {
     for (size_t i = 0; i < s.size();) {
         size_t len = 1;
         const auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 0xF0) len = 4;
-        else if (c >= 0xE0) len = 3;
-        else if (c >= 0xC0) len = 2;
+        if (c >= 0xF0)
+            len = 4;
+        else if (c >= 0xE0)
+            len = 3;
+        else if (c >= 0xC0)
+            len = 2;
         if (n == chars) break;
         out.append(s, i, len);
         i += len;
@@ -103,8 +111,8 @@ std::string shortRaceName(const std::string& titleUtf8, size_t chars) {
     return out;
 }
 
-std::string NamePools::uniqueWord(const char* const* first, int firstCount, const char* const* second,
-                                  int secondCount, std::set<std::string>& used, size_t maxChars, bool joinAlways) {
+std::string NamePools::uniqueWord(const char* const* first, int firstCount, const char* const* second, int secondCount,
+                                  std::set<std::string>& used, size_t maxChars, bool joinAlways) {
     for (int attempt = 0;; ++attempt) {
         std::string word = first[m_rng.below(firstCount)];
         // Now and then a third syllable group, so that the pool does not run dry for large demos.
@@ -135,7 +143,8 @@ std::string NamePools::ownerName() {
     for (;;) {
         std::string name;
         if (m_rng.chance(0.5))
-            name = std::string(OwnerHeads[m_rng.below(countOf(OwnerHeads))]) + OwnerTails[m_rng.below(countOf(OwnerTails))];
+            name = std::string(OwnerHeads[m_rng.below(countOf(OwnerHeads))]) +
+                   OwnerTails[m_rng.below(countOf(OwnerTails))];
         else
             name = std::string(Surnames[m_rng.below(countOf(Surnames))]) + GivenNames[m_rng.below(countOf(GivenNames))];
         if (m_owners.insert(name).second) return sj(name);

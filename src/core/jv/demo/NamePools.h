@@ -10,8 +10,8 @@
 namespace renoka::demo {
 
 struct RaceName {
-    std::string title;  // UTF-8
-    std::string latin;  // ASCII
+    std::string title; // UTF-8
+    std::string latin; // ASCII
 };
 
 class NamePools {

@@ -38,8 +38,10 @@ struct EntryShape {
 };
 
 void writeOdds(RecordImage& r, int at, int len, int odds) {
-    if (odds == Cancelled) r.fill(at, len, '-');
-    else r.num(at, len, odds);
+    if (odds == Cancelled)
+        r.fill(at, len, '-');
+    else
+        r.num(at, len, odds);
 }
 
 void writeEntries(RecordImage& r, Bet bet, const BetTable& table, const EntryShape& shape) {
@@ -56,12 +58,16 @@ void writeEntries(RecordImage& r, Bet bet, const BetTable& table, const EntrySha
             writeOdds(r, p, shape.oddsLen, e.oddsHigh);
             p += shape.oddsLen;
         }
-        if (e.popularity < 0) r.fill(p, shape.popLen, '-');
-        else r.num(p, shape.popLen, e.popularity);
+        if (e.popularity < 0)
+            r.fill(p, shape.popLen, '-');
+        else
+            r.num(p, shape.popLen, e.popularity);
     }
 }
 
-char saleFlag(const BetTable& table) { return table.onSale ? '7' : '0'; }
+char saleFlag(const BetTable& table) {
+    return table.onSale ? '7' : '0';
+}
 
 } // namespace
 

@@ -12,9 +12,9 @@ namespace renoka::demo {
 inline constexpr std::array<int, 6> OddsLengths = {962, 2042, 2654, 4031, 12293, 83285};
 
 struct OddsStamp {
-    char dataKind = '1';     // 1 intermediate, 2 close of the day-before sale, 3 final, 4 confirmed
-    DemoDate made;           // creation date of the record
-    std::string announced;   // "mmddhhmm"; zeros for confirmed odds
+    char dataKind = '1';   // 1 intermediate, 2 close of the day-before sale, 3 final, 4 confirmed
+    DemoDate made;         // creation date of the record
+    std::string announced; // "mmddhhmm"; zeros for confirmed odds
 };
 
 // O1 (win, place, bracket) .. O6 (trifecta); `type` 1..6.

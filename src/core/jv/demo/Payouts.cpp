@@ -21,7 +21,7 @@ void addUnique(std::vector<int>& list, int slot) {
 } // namespace
 
 std::array<std::vector<int>, BetCount> winningSlots(const std::vector<int>& finish, const std::vector<int>& brackets,
-                                                     int placePaid, bool bracketOnSale) {
+                                                    int placePaid, bool bracketOnSale) {
     std::array<std::vector<int>, BetCount> out;
     auto list = [&out](Bet bet) -> std::vector<int>& { return out[static_cast<size_t>(betIndex(bet))]; };
     const int n = static_cast<int>(finish.size());
@@ -47,7 +47,8 @@ std::array<std::vector<int>, BetCount> winningSlots(const std::vector<int>& fini
             }
         }
     }
-    for (auto& slots : out) std::sort(slots.begin(), slots.end());
+    for (auto& slots : out)
+        std::sort(slots.begin(), slots.end());
     return out;
 }
 
@@ -58,14 +59,18 @@ PayoutTable payouts(const MarketSnapshot& market, const std::vector<int>& finish
         const BetTable& bets = market[bet];
         const auto& slots = winners[static_cast<size_t>(betIndex(bet))];
         int64_t winnerVotes = 0;
-        for (int s : slots) winnerVotes += bets.entries[static_cast<size_t>(s)].votes;
+        for (int s : slots)
+            winnerVotes += bets.entries[static_cast<size_t>(s)].votes;
         for (int s : slots) {
             const OddsEntry& e = bets.entries[static_cast<size_t>(s)];
             Payout p;
             p.slot = s;
             p.popularity = e.popularity;
             // An entry nobody backed gets the special payout of 70 yen; the market model avoids it.
-            p.yen = e.votes > 0 ? 10 * int64_t{payoutTenths(bet, bets.pool, winnerVotes, static_cast<int>(slots.size()), e.votes)} : 70;
+            p.yen =
+                e.votes > 0
+                    ? 10 * int64_t{payoutTenths(bet, bets.pool, winnerVotes, static_cast<int>(slots.size()), e.votes)}
+                    : 70;
             table[static_cast<size_t>(betIndex(bet))].push_back(p);
         }
     }

@@ -19,7 +19,7 @@ using PayoutTable = std::array<std::vector<Payout>, BetCount>;
 // The paying entries of each bet type. `finish` holds the official placing by horse number - 1 (0 for a
 // horse that did not finish or did not start); horses with the same placing dead-heated.
 std::array<std::vector<int>, BetCount> winningSlots(const std::vector<int>& finish, const std::vector<int>& brackets,
-                                                     int placePaid, bool bracketOnSale);
+                                                    int placePaid, bool bracketOnSale);
 
 PayoutTable payouts(const MarketSnapshot& market, const std::vector<int>& finish, const std::vector<int>& brackets);
 

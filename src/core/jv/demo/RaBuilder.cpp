@@ -26,7 +26,8 @@ std::string buildRa(const Race& race, char dataKind, const DemoDate& made, bool 
     r.text(617, 2, race.kind);
     r.text(619, 3, race.symbol);
     r.text(622, 1, std::string(1, race.weightRule));
-    for (int i = 0; i < 5; ++i) r.text(623 + 3 * i, 3, race.conditions[static_cast<size_t>(i)]);
+    for (int i = 0; i < 5; ++i)
+        r.text(623 + 3 * i, 3, race.conditions[static_cast<size_t>(i)]);
     r.wide(638, 60, race.conditionName);
     r.num(698, 4, race.distance);
     r.num(702, 4, 0);
@@ -34,10 +35,14 @@ std::string buildRa(const Race& race, char dataKind, const DemoDate& made, bool 
     r.num(708, 2, 0);
     r.text(710, 2, race.courseLetter);
     r.text(712, 2, "");
-    for (int i = 0; i < 7; ++i) r.num(714 + 8 * i, 8, i < 5 ? race.prizes[static_cast<size_t>(i)] : 0);
-    for (int i = 0; i < 5; ++i) r.num(770 + 8 * i, 8, 0);
-    for (int i = 0; i < 5; ++i) r.num(810 + 8 * i, 8, i < 3 ? race.addedMoney[static_cast<size_t>(i)] : 0);
-    for (int i = 0; i < 3; ++i) r.num(850 + 8 * i, 8, 0);
+    for (int i = 0; i < 7; ++i)
+        r.num(714 + 8 * i, 8, i < 5 ? race.prizes[static_cast<size_t>(i)] : 0);
+    for (int i = 0; i < 5; ++i)
+        r.num(770 + 8 * i, 8, 0);
+    for (int i = 0; i < 5; ++i)
+        r.num(810 + 8 * i, 8, i < 3 ? race.addedMoney[static_cast<size_t>(i)] : 0);
+    for (int i = 0; i < 3; ++i)
+        r.num(850 + 8 * i, 8, 0);
     // A card published before a post-time change shows the first time; results show both.
     const bool changed = withResults && race.postBefore > 0;
     r.text(874, 4, hhmm(!withResults && race.postBefore > 0 ? race.postBefore : race.post));

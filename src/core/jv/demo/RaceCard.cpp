@@ -27,7 +27,9 @@ const CourseTracks& tracksOf(const std::string& course) {
     return tracks[0];
 }
 
-bool newcomerSeason(const DemoDate& date) { return date.month >= 6 || date.month <= 3; }
+bool newcomerSeason(const DemoDate& date) {
+    return date.month >= 6 || date.month <= 3;
+}
 
 std::string conditionCode(int level) {
     switch (level) {
@@ -55,7 +57,9 @@ int pickDistance(const std::vector<int>& options, DemoRandom& rng, int minimum, 
 
 } // namespace
 
-bool isSecondHalf(const DemoDate& date) { return date.month >= 6; }
+bool isSecondHalf(const DemoDate& date) {
+    return date.month >= 6;
+}
 
 void setConditions(Race& race) {
     const bool secondHalf = isSecondHalf(race.date);
@@ -74,9 +78,12 @@ void setConditions(Race& race) {
         race.conditions[3] = c;
         break;
     }
-    if (race.group == Group::Jump) race.symbol = "000";
-    else if (race.grade == 'A' || race.grade == 'B' || race.grade == 'C') race.symbol = race.fillies ? "N20" : "N00";
-    else race.symbol = race.fillies ? "A20" : "A00";
+    if (race.group == Group::Jump)
+        race.symbol = "000";
+    else if (race.grade == 'A' || race.grade == 'B' || race.grade == 'C')
+        race.symbol = race.fillies ? "N20" : "N00";
+    else
+        race.symbol = race.fillies ? "A20" : "A00";
 }
 
 void setPrizes(Race& race) {
@@ -107,7 +114,8 @@ void setPrizes(Race& race) {
         }
     }
     static constexpr int shares[5] = {100, 40, 25, 15, 10};
-    for (int i = 0; i < 5; ++i) race.prizes[static_cast<size_t>(i)] = first * shares[i] / 100 / 10 * 10;
+    for (int i = 0; i < 5; ++i)
+        race.prizes[static_cast<size_t>(i)] = first * shares[i] / 100 / 10 * 10;
     race.addedMoney = {};
     if (race.level == Open && race.group != Group::Jump) {
         const int added = race.grade == 'A' ? 60000 : race.grade == 'B' ? 30000 : race.grade == 'C' ? 20000 : 10000;
@@ -145,8 +153,10 @@ void planRaceCard(Race& race, const MainRacePlan& plan, DemoRandom& rng, NamePoo
         set(secondHalf ? Group::Older : Group::Young, secondHalf ? OneWin : Maiden, Surface::Dirt);
         break;
     case 4:
-        if (plan.jumpCourse) set(Group::Jump, plan.jumpGraded ? Open : Maiden, Surface::Jump);
-        else set(Group::Young, Maiden, Surface::Dirt);
+        if (plan.jumpCourse)
+            set(Group::Jump, plan.jumpGraded ? Open : Maiden, Surface::Jump);
+        else
+            set(Group::Young, Maiden, Surface::Dirt);
         break;
     case 5:
         set(Group::Young, newcomers ? Newcomer : Maiden, Surface::Turf);
@@ -186,7 +196,9 @@ void planRaceCard(Race& race, const MainRacePlan& plan, DemoRandom& rng, NamePoo
     case Surface::Turf: {
         const int minimum = race.grade == 'A' || race.grade == 'B' ? 1600 : race.group == Group::Young ? 1200 : 1400;
         race.distance = pickDistance(tracks.turf, rng, minimum, race.group == Group::Young ? 2000 : 2400);
-        race.track = tracks.leftHanded ? 11 : (race.distance == 1600 || race.distance == 1800 || race.distance == 2400 ? 18 : 17);
+        race.track = tracks.leftHanded
+                         ? 11
+                         : (race.distance == 1600 || race.distance == 1800 || race.distance == 2400 ? 18 : 17);
         break;
     }
     case Surface::Dirt:
@@ -199,15 +211,23 @@ void planRaceCard(Race& race, const MainRacePlan& plan, DemoRandom& rng, NamePoo
         break;
     }
 
-    if (race.group == Group::Young && race.level <= Maiden) race.weightRule = '3';
-    else if (race.grade == 'E') race.weightRule = rng.chance(0.5) ? '2' : '1';
-    else if (race.grade == 'A') race.weightRule = race.group == Group::Young ? '3' : '4';
-    else if (race.grade != ' ') race.weightRule = rng.chance(0.6) ? '2' : '1';
+    if (race.group == Group::Young && race.level <= Maiden)
+        race.weightRule = '3';
+    else if (race.grade == 'E')
+        race.weightRule = rng.chance(0.5) ? '2' : '1';
+    else if (race.grade == 'A')
+        race.weightRule = race.group == Group::Young ? '3' : '4';
+    else if (race.grade != ' ')
+        race.weightRule = rng.chance(0.6) ? '2' : '1';
 
-    if (race.grade == 'E' && race.level < Open) setTitle(race, names.raceName(NamePools::RaceKind::Special));
-    else if (race.grade == 'E' || race.grade == 'L') setTitle(race, names.raceName(NamePools::RaceKind::Stakes));
-    else if (race.grade == 'H') setTitle(race, names.raceName(NamePools::RaceKind::Jump));
-    else if (race.grade != ' ') setTitle(race, names.raceName(NamePools::RaceKind::Graded));
+    if (race.grade == 'E' && race.level < Open)
+        setTitle(race, names.raceName(NamePools::RaceKind::Special));
+    else if (race.grade == 'E' || race.grade == 'L')
+        setTitle(race, names.raceName(NamePools::RaceKind::Stakes));
+    else if (race.grade == 'H')
+        setTitle(race, names.raceName(NamePools::RaceKind::Jump));
+    else if (race.grade != ' ')
+        setTitle(race, names.raceName(NamePools::RaceKind::Graded));
     if (race.grade == 'A' || race.grade == 'B' || race.grade == 'C' || race.grade == 'L' || race.grade == 'H') {
         race.specialNo = rng.between(1, 999);
         race.runningNo = rng.between(3, 72);

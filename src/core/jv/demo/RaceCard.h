@@ -10,8 +10,8 @@ namespace renoka::demo {
 // The main race of a card: its grade ('A' G1, 'B' G2, 'C' G3, 'L' listed, 'E' open special).
 struct MainRacePlan {
     char grade = 'E';
-    bool jumpCourse = false;  // this card holds the day's jump race (4R)
-    bool jumpGraded = false;  // ... and it is a graded jump race
+    bool jumpCourse = false; // this card holds the day's jump race (4R)
+    bool jumpGraded = false; // ... and it is a graded jump race
 };
 
 // Fills the class, surface, distance, codes, names and prize money of race `race.number` of a card at

@@ -8,14 +8,15 @@ namespace renoka::demo {
 namespace {
 
 // Tickets of an ordinary race at the off, per bet type (100-yen units).
-constexpr std::array<int64_t, BetCount> BasePools = {350000, 450000, 120000, 900000,
-                                                     550000, 650000, 1300000, 3600000};
+constexpr std::array<int64_t, BetCount> BasePools = {350000, 450000, 120000, 900000, 550000, 650000, 1300000, 3600000};
 
 void normalise(std::vector<double>& v) {
     double sum = 0;
-    for (double x : v) sum += x;
+    for (double x : v)
+        sum += x;
     if (sum > 0)
-        for (double& x : v) x /= sum;
+        for (double& x : v)
+            x /= sum;
 }
 
 // The public backs outsiders a little more than their chances deserve, so no starter is written off
@@ -32,7 +33,8 @@ void publicView(std::vector<double>& v, const Race& race) {
     constexpr double most = 0.6;
     if (v[top] > most) {
         const double scale = (1.0 - most) / (1.0 - v[top]);
-        for (double& x : v) x *= scale;
+        for (double& x : v)
+            x *= scale;
         v[top] = most;
     }
 }
@@ -80,7 +82,8 @@ void modelRace(const DemoWorld& world, Race& race, DemoRandom rng) {
     normalise(morning);
     publicView(atOff, race);
     publicView(morning, race);
-    for (size_t i = 0; i < n; ++i) race.runners[i].chance = chance[i];
+    for (size_t i = 0; i < n; ++i)
+        race.runners[i].chance = chance[i];
     race.publicFinal = atOff;
     race.publicMorning = morning;
 
@@ -106,10 +109,12 @@ void modelRace(const DemoWorld& world, Race& race, DemoRandom rng) {
         r.tmScore = std::clamp(static_cast<int>(score), 0, 1000);
     }
     std::vector<size_t> order;
-    for (size_t i = 0; i < n; ++i) order.push_back(i);
+    for (size_t i = 0; i < n; ++i)
+        order.push_back(i);
     std::stable_sort(order.begin(), order.end(),
                      [&](size_t a, size_t b) { return race.runners[a].dmTime < race.runners[b].dmTime; });
-    for (size_t k = 0; k < order.size(); ++k) race.runners[order[k]].dmRank = static_cast<int>(k) + 1;
+    for (size_t k = 0; k < order.size(); ++k)
+        race.runners[order[k]].dmRank = static_cast<int>(k) + 1;
 }
 
 std::array<int64_t, BetCount> finalPools(const Race& race) {
@@ -121,13 +126,15 @@ std::array<int64_t, BetCount> finalPools(const Race& race) {
 
 std::vector<int> finishes(const Race& race) {
     std::vector<int> out;
-    for (const auto& r : race.runners) out.push_back(r.finish);
+    for (const auto& r : race.runners)
+        out.push_back(r.finish);
     return out;
 }
 
 std::vector<int> brackets(const Race& race) {
     std::vector<int> out;
-    for (const auto& r : race.runners) out.push_back(r.bracket);
+    for (const auto& r : race.runners)
+        out.push_back(r.bracket);
     return out;
 }
 
@@ -143,7 +150,8 @@ MarketInput inputAt(const Race& race, double weight, double fill) {
         in.chances[i] = (1.0 - weight) * race.publicMorning[i] + weight * race.publicFinal[i];
     }
     const auto pools = finalPools(race);
-    for (size_t b = 0; b < pools.size(); ++b) in.pools[b] = static_cast<int64_t>(pools[b] * fill);
+    for (size_t b = 0; b < pools.size(); ++b)
+        in.pools[b] = static_cast<int64_t>(pools[b] * fill);
     return in;
 }
 

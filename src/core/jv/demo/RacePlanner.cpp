@@ -71,8 +71,7 @@ void planNotices(CourseDay& day, bool rainComes, DemoRandom& rng) {
     day.notices.push_back({13 * 60 + 20 + rng.below(20), 3, heavier, wet});
 }
 
-void planDay(RaceDay& day, int dayIndex, int nichi, bool gradeOne, bool jumpGraded, DemoRandom rng,
-             NamePools& names) {
+void planDay(RaceDay& day, int dayIndex, int nichi, bool gradeOne, bool jumpGraded, DemoRandom rng, NamePools& names) {
     const int jumpCourse = dayIndex % 3;
     const int rainyCourse = rng.below(3);
     for (int c = 0; c < 3; ++c) {
@@ -174,7 +173,8 @@ void planRaceDays(DemoWorld& world, const DemoDate& start, int days, DemoRandom 
     for (auto* list : {&world.history, &world.upcoming})
         for (auto& day : *list)
             for (auto& course : day.courses)
-                for (auto& race : course.races) race.going = goingAt(course, race.post);
+                for (auto& race : course.races)
+                    race.going = goingAt(course, race.post);
 }
 
 void planOutsideRaces(DemoWorld& world, const DemoDate& start, DemoRandom rng, NamePools& names) {

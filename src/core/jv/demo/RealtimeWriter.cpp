@@ -29,7 +29,8 @@ MarketSnapshot writeOdds(const Race& race, FileSink& sink) {
         market = marketAt(race, s.minutesBefore, s.dayBefore);
         const OddsStamp stamp{s.dataKind, s.at.date, s.at.announcement()};
         std::vector<std::string> lines;
-        for (int t = 1; t <= 6; ++t) lines.push_back(buildOdds(t, race, market, stamp));
+        for (int t = 1; t <= 6; ++t)
+            lines.push_back(buildOdds(t, race, market, stamp));
         sink.write("realtime/0B30/" + race.key() + "/" + s.at.stamp() + ".txt", lines);
     }
     return market;
@@ -40,7 +41,8 @@ void addResults(const DemoWorld& world, const Race& race, const MarketSnapshot& 
     const std::string file = dayFile("0B12", race.date, at);
     // Results on the day come as the fast results with every placing and the corner orders.
     sink.add(file, buildRa(race, '6', race.date, true));
-    for (const Runner& runner : race.runners) sink.add(file, buildSe(world, race, runner, {'6', true, '3'}, race.date));
+    for (const Runner& runner : race.runners)
+        sink.add(file, buildSe(world, race, runner, {'6', true, '3'}, race.date));
     sink.add(file, buildHr(race, payouts(market, finishes(race), brackets(race)), market[Bet::Bracket].onSale, '1',
                            race.date));
 }
@@ -57,7 +59,8 @@ void addRaceNotices(const DemoWorld& world, const Race& race, FileSink& sink) {
     sink.add(dayFile("0B17", race.date, evening), buildTm(race, {'1', evening.date, evening.minute, false}));
     sink.add(dayFile("0B17", race.date, morning), buildTm(race, {'2', morning.date, morning.minute, true}));
 
-    if (race.postBefore > 0) sink.add(dayFile("0B14", race.date, Moment::at(race.date, race.postNotice)), buildTc(race));
+    if (race.postBefore > 0)
+        sink.add(dayFile("0B14", race.date, Moment::at(race.date, race.postNotice)), buildTc(race));
     const Moment scratch = Moment::at(race.date, ScratchNotice);
     for (const Runner& runner : race.runners)
         if (runner.scratched) sink.add(dayFile("0B14", race.date, scratch), buildAv(world, race, runner, scratch));
@@ -68,8 +71,10 @@ void addRaceNotices(const DemoWorld& world, const Race& race, FileSink& sink) {
 std::vector<Snapshot> oddsSnapshots(const Race& race) {
     std::vector<Snapshot> out;
     if (race.daySale) out.push_back({Moment::at(race.date, 17 * 60 - 1440), 24 * 60, true, '2'});
-    if (race.post - MorningOdds > 35) out.push_back({Moment::at(race.date, MorningOdds), race.post - MorningOdds, false, '1'});
-    for (int before : {30, 10, 5, 1}) out.push_back({Moment::at(race.date, race.post - before), before, false, '1'});
+    if (race.post - MorningOdds > 35)
+        out.push_back({Moment::at(race.date, MorningOdds), race.post - MorningOdds, false, '1'});
+    for (int before : {30, 10, 5, 1})
+        out.push_back({Moment::at(race.date, race.post - before), before, false, '1'});
     out.push_back({Moment::at(race.date, race.post + 1), 0, false, '3'});
     return out;
 }
@@ -83,7 +88,8 @@ void writeRealtime(const DemoWorld& world, FileSink& sink) {
                 addRaceNotices(world, race, sink);
             }
             for (const GoingNotice& notice : course.notices)
-                sink.add(dayFile("0B14", day.date, Moment::at(day.date, notice.minute)), buildWe(day.date, course, notice));
+                sink.add(dayFile("0B14", day.date, Moment::at(day.date, notice.minute)),
+                         buildWe(day.date, course, notice));
         }
         sink.flush();
     }

@@ -24,7 +24,8 @@ void RecordImage::header(char dataKind, const DemoDate& made) {
 
 void RecordImage::text(int pos, int len, std::string_view s) {
     char* p = at(pos, len);
-    for (int i = 0; i < len; ++i) p[i] = static_cast<size_t>(i) < s.size() ? s[static_cast<size_t>(i)] : ' ';
+    for (int i = 0; i < len; ++i)
+        p[i] = static_cast<size_t>(i) < s.size() ? s[static_cast<size_t>(i)] : ' ';
 }
 
 void RecordImage::wide(int pos, int len, std::string_view cp932) {
@@ -34,7 +35,8 @@ void RecordImage::wide(int pos, int len, std::string_view cp932) {
     while (i < cp932.size()) {
         const int width = isLeadByte(cp932[i]) ? 2 : 1;
         if (used + width > len) break;
-        for (int k = 0; k < width; ++k) p[used++] = cp932[i++];
+        for (int k = 0; k < width; ++k)
+            p[used++] = cp932[i++];
     }
     while (used + 2 <= len) {
         p[used++] = '\x81';
@@ -55,12 +57,14 @@ void RecordImage::num(int pos, int len, int64_t value) {
 
 void RecordImage::fill(int pos, int len, char c) {
     char* p = at(pos, len);
-    for (int i = 0; i < len; ++i) p[i] = c;
+    for (int i = 0; i < len; ++i)
+        p[i] = c;
 }
 
 std::string wideBlank(int bytes) {
     std::string out;
-    while (static_cast<int>(out.size()) + 2 <= bytes) out += "\x81\x40";
+    while (static_cast<int>(out.size()) + 2 <= bytes)
+        out += "\x81\x40";
     if (static_cast<int>(out.size()) < bytes) out += ' ';
     return out;
 }

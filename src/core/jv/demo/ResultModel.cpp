@@ -16,7 +16,8 @@ std::vector<size_t> drawOrder(const Race& race, DemoRandom& rng) {
     std::vector<size_t> order;
     while (!left.empty()) {
         std::vector<double> weights;
-        for (size_t i : left) weights.push_back(race.runners[i].chance);
+        for (size_t i : left)
+            weights.push_back(race.runners[i].chance);
         const int k = rng.weighted(weights);
         order.push_back(left[static_cast<size_t>(k)]);
         left.erase(left.begin() + k);
@@ -33,10 +34,12 @@ int gapAfter(int position, DemoRandom& rng) {
 // Ranks of a value per runner (1 = smallest), for the corner positions.
 std::vector<int> ranks(const std::vector<double>& value) {
     std::vector<size_t> idx(value.size());
-    for (size_t i = 0; i < idx.size(); ++i) idx[i] = i;
+    for (size_t i = 0; i < idx.size(); ++i)
+        idx[i] = i;
     std::stable_sort(idx.begin(), idx.end(), [&](size_t a, size_t b) { return value[a] < value[b]; });
     std::vector<int> out(value.size());
-    for (size_t k = 0; k < idx.size(); ++k) out[idx[k]] = static_cast<int>(k) + 1;
+    for (size_t k = 0; k < idx.size(); ++k)
+        out[idx[k]] = static_cast<int>(k) + 1;
     return out;
 }
 
@@ -66,16 +69,21 @@ void makeLaps(Race& race, int winnerTime, int winnerLast3, DemoRandom& rng) {
     const bool partial = race.distance % 200 != 0;
     const int count = full + (partial ? 1 : 0);
     std::vector<double> shape(static_cast<size_t>(count), 1.0);
-    if (partial) shape[0] = 0.55;
-    else shape[0] = 1.06;
-    for (int i = 1; i < count - 3; ++i) shape[static_cast<size_t>(i)] = 0.97 + 0.06 * rng.uniform();
+    if (partial)
+        shape[0] = 0.55;
+    else
+        shape[0] = 1.06;
+    for (int i = 1; i < count - 3; ++i)
+        shape[static_cast<size_t>(i)] = 0.97 + 0.06 * rng.uniform();
     // The last three furlongs are the winner's own closing sectional.
     double shapeSum = 0;
-    for (int i = 0; i < count - 3; ++i) shapeSum += shape[static_cast<size_t>(i)];
+    for (int i = 0; i < count - 3; ++i)
+        shapeSum += shape[static_cast<size_t>(i)];
     const int early = winnerTime - winnerLast3;
     int used = 0;
     for (int i = 0; i < count - 3; ++i) {
-        const int lap = i == count - 4 ? early - used : static_cast<int>(early * shape[static_cast<size_t>(i)] / shapeSum);
+        const int lap =
+            i == count - 4 ? early - used : static_cast<int>(early * shape[static_cast<size_t>(i)] / shapeSum);
         race.laps.push_back(lap);
         used += lap;
     }
@@ -144,7 +152,8 @@ void drawResult(const DemoWorld& world, Race& race, DemoRandom rng) {
         ++placing;
     }
     if (order.size() > 1) race.runners[order[0]].timeDiff = race.runners[order[1]].time - winnerTime;
-    for (size_t k = 1; k < order.size(); ++k) race.runners[order[k]].timeDiff = race.runners[order[k]].time - winnerTime;
+    for (size_t k = 1; k < order.size(); ++k)
+        race.runners[order[k]].timeDiff = race.runners[order[k]].time - winnerTime;
 
     // Corner positions: the early position follows the running style; the later corners drift toward the finish.
     const size_t n = race.runners.size();
@@ -183,8 +192,8 @@ void drawResult(const DemoWorld& world, Race& race, DemoRandom rng) {
 
     // Last three furlongs: the winner's closing sectional, slower by part of the gap, faster for those that made
     // up ground from the last corner. A jump race keeps the average furlong instead.
-    const double base = race.surface == Surface::Turf ? 340 + (race.distance - 1600) / 40.0
-                                                      : 370 + (race.distance - 1400) / 50.0;
+    const double base =
+        race.surface == Surface::Turf ? 340 + (race.distance - 1600) / 40.0 : 370 + (race.distance - 1400) / 50.0;
     int winnerLast3 = static_cast<int>(base + 6 * rng.normal());
     for (size_t i : running) {
         Runner& r = race.runners[i];
@@ -222,7 +231,9 @@ void drawOutsideResult(const DemoWorld& world, Race& race, DemoRandom rng) {
         const Horse& horse = world.horses[static_cast<size_t>(r.horse)];
         // Better horses finish nearer the front; placings are unique among our runners.
         int place;
-        do place = std::clamp(1 + static_cast<int>((1.2 - 0.4 * horse.ability + rng.uniform() * 3.5) * field / 6), 1, field);
+        do
+            place = std::clamp(1 + static_cast<int>((1.2 - 0.4 * horse.ability + rng.uniform() * 3.5) * field / 6), 1,
+                               field);
         while (std::find(taken.begin(), taken.end(), place) != taken.end());
         taken.push_back(place);
         r.abnormal = 0;

@@ -11,7 +11,9 @@ namespace renoka::demo {
 namespace {
 
 // M SS S from tenths of a second.
-int raceTime(int tenths) { return tenths / 600 * 1000 + tenths % 600; }
+int raceTime(int tenths) {
+    return tenths / 600 * 1000 + tenths % 600;
+}
 
 void bodyWeight(RecordImage& r, const Runner& runner, bool withResults) {
     if (!withResults || runner.scratched) {
@@ -93,11 +95,14 @@ std::string buildSe(const DemoWorld& world, const Race& race, const Runner& runn
     r.text(343, 3, results ? runner.margin : "");
     r.text(346, 3, "");
     r.text(349, 3, "");
-    for (int c = 0; c < 4; ++c) r.num(352 + 2 * c, 2, results ? runner.corners[static_cast<size_t>(c)] : 0);
+    for (int c = 0; c < 4; ++c)
+        r.num(352 + 2 * c, 2, results ? runner.corners[static_cast<size_t>(c)] : 0);
     r.num(360, 4, results ? runner.odds : 0);
     r.num(364, 2, results ? runner.popularity : 0);
     r.num(366, 8, results ? runner.prize : 0);
-    r.num(374, 8, results && runner.finish >= 1 && runner.finish <= 3 ? race.addedMoney[static_cast<size_t>(runner.finish - 1)] : 0);
+    r.num(374, 8,
+          results && runner.finish >= 1 && runner.finish <= 3 ? race.addedMoney[static_cast<size_t>(runner.finish - 1)]
+                                                              : 0);
     r.num(382, 3, 0);
     r.num(385, 3, 0);
     r.num(388, 3, 0);
@@ -115,9 +120,12 @@ std::string buildSe(const DemoWorld& world, const Race& race, const Runner& runn
             r.wide(at + 10, 36, "");
         }
     }
-    if (!results) r.text(532, 4, "0000");
-    else if (!ran) r.text(532, 4, "9999");
-    else r.text(532, 4, (runner.finish == 1 ? "-" : "+") + fmt("%03d", std::min(999, runner.timeDiff)));
+    if (!results)
+        r.text(532, 4, "0000");
+    else if (!ran)
+        r.text(532, 4, "9999");
+    else
+        r.text(532, 4, (runner.finish == 1 ? "-" : "+") + fmt("%03d", std::min(999, runner.timeDiff)));
     r.num(536, 1, 0);
     r.text(537, 1, std::string(1, stage.miningKind));
     r.num(538, 5, withdrawn ? 0 : runner.dmTime);

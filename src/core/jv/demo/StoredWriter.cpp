@@ -12,12 +12,15 @@ namespace renoka::demo {
 
 namespace {
 
-std::string storedName(const Moment& at, const std::string& what) { return "stored/" + at.stamp() + "-" + what + ".txt"; }
+std::string storedName(const Moment& at, const std::string& what) {
+    return "stored/" + at.stamp() + "-" + what + ".txt";
+}
 
 // The Monday after a weekend race day, when the confirmed results come out.
 DemoDate mondayAfter(const DemoDate& day) {
     DemoDate d = day.plus(1);
-    while (d.weekday() != 1) d = d.plus(1);
+    while (d.weekday() != 1)
+        d = d.plus(1);
     return d;
 }
 
@@ -46,7 +49,8 @@ void writeResultsOfDay(const DemoWorld& world, const RaceDay& day, FileSink& sin
     sink.write(storedName(Moment::at(monday, minute, 2), "hr-" + ymd), hr);
     sink.write(storedName(Moment::at(monday, minute, 3), "tm-" + ymd), tm);
     for (int t = 1; t <= 6; ++t)
-        sink.write(storedName(Moment::at(monday, minute, 3 + t), fmt("o%d-", t) + ymd), odds[static_cast<size_t>(t - 1)]);
+        sink.write(storedName(Moment::at(monday, minute, 3 + t), fmt("o%d-", t) + ymd),
+                   odds[static_cast<size_t>(t - 1)]);
 }
 
 void writeCards(const DemoWorld& world, FileSink& sink) {
@@ -59,7 +63,8 @@ void writeCards(const DemoWorld& world, FileSink& sink) {
         for (const CourseDay& course : day.courses)
             for (const Race& race : course.races) {
                 ra.push_back(buildRa(race, '2', eve, false));
-                for (const Runner& runner : race.runners) se.push_back(buildSe(world, race, runner, {'2', false, '1'}, eve));
+                for (const Runner& runner : race.runners)
+                    se.push_back(buildSe(world, race, runner, {'2', false, '1'}, eve));
                 tm.push_back(buildTm(race, {'1', eve, 18 * 60, false}));
             }
         const std::string ymd = day.date.ymd();
@@ -76,7 +81,8 @@ void writeOutside(const DemoWorld& world, FileSink& sink) {
         const char kind = race.origin == Origin::Local ? 'A' : 'B';
         const DemoDate next = race.date.plus(1);
         std::vector<std::string> lines{buildRa(race, kind, next, true)};
-        for (const Runner& runner : race.runners) lines.push_back(buildSe(world, race, runner, {kind, true, '0'}, next));
+        for (const Runner& runner : race.runners)
+            lines.push_back(buildSe(world, race, runner, {kind, true, '0'}, next));
         const std::string what = (race.origin == Origin::Local ? "local-" : "abroad-") + race.date.ymd() + race.course;
         sink.write(storedName(Moment::at(next, 12 * 60), what), lines);
     }
@@ -85,7 +91,8 @@ void writeOutside(const DemoWorld& world, FileSink& sink) {
 } // namespace
 
 void writeStored(const DemoWorld& world, FileSink& sink) {
-    for (const RaceDay& day : world.history) writeResultsOfDay(world, day, sink);
+    for (const RaceDay& day : world.history)
+        writeResultsOfDay(world, day, sink);
     writeOutside(world, sink);
     writeCards(world, sink);
 }

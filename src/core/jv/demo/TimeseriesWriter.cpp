@@ -27,13 +27,16 @@ void writeTimeseries(const DemoWorld& world, FileSink& sink) {
                 }
                 const std::string stem = "timeseries/" + day.date.ymd() + "/" + race.course +
                                          fmt("%02d%02d%02d", race.kai, race.nichi, race.number);
-                for (int t = 1; t <= 6; ++t) sink.write(stem + fmt(".jvO%d", t), lines[static_cast<size_t>(t - 1)]);
+                for (int t = 1; t <= 6; ++t)
+                    sink.write(stem + fmt(".jvO%d", t), lines[static_cast<size_t>(t - 1)]);
             }
         }
     }
 }
 
-Moment clockStart(const DemoWorld& world) { return Moment::at(world.upcoming.front().date, 9 * 60); }
+Moment clockStart(const DemoWorld& world) {
+    return Moment::at(world.upcoming.front().date, 9 * 60);
+}
 
 void writeProviderIni(const DemoWorld& world, FileSink& sink) {
     const Moment start = clockStart(world);

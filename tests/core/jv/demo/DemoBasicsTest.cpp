@@ -40,14 +40,12 @@ TEST_P(DemoBracketTest, FieldSizeGivesTheBracketsTheAuthorityDraws) {
     EXPECT_EQ(bracketOf(c.registered, c.registered + 1), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, DemoBracketTest,
-                         testing::Values(BracketCase{8, {1, 1, 1, 1, 1, 1, 1, 1}},
-                                         BracketCase{9, {1, 1, 1, 1, 1, 1, 1, 2}},
-                                         BracketCase{12, {1, 1, 1, 1, 2, 2, 2, 2}},
-                                         BracketCase{16, {2, 2, 2, 2, 2, 2, 2, 2}},
-                                         BracketCase{17, {2, 2, 2, 2, 2, 2, 2, 3}},
-                                         BracketCase{18, {2, 2, 2, 2, 2, 2, 3, 3}},
-                                         BracketCase{5, {1, 1, 1, 1, 1, 0, 0, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    Fields, DemoBracketTest,
+    testing::Values(BracketCase{8, {1, 1, 1, 1, 1, 1, 1, 1}}, BracketCase{9, {1, 1, 1, 1, 1, 1, 1, 2}},
+                    BracketCase{12, {1, 1, 1, 1, 2, 2, 2, 2}}, BracketCase{16, {2, 2, 2, 2, 2, 2, 2, 2}},
+                    BracketCase{17, {2, 2, 2, 2, 2, 2, 2, 3}}, BracketCase{18, {2, 2, 2, 2, 2, 2, 3, 3}},
+                    BracketCase{5, {1, 1, 1, 1, 1, 0, 0, 0}}));
 
 struct DateCase {
     const char* iso;
@@ -87,11 +85,13 @@ TEST(DemoDateTest, MomentsBeforeMidnightBelongToThePreviousDay) {
 
 TEST(DemoDateTest, HistoryDaysAreTheTwoWeekendsAtLeastSixDaysBefore) {
     std::vector<std::string> got;
-    for (const auto& d : historyDates(*parseIsoDate("2026-12-05"))) got.push_back(d.iso());
+    for (const auto& d : historyDates(*parseIsoDate("2026-12-05")))
+        got.push_back(d.iso());
     EXPECT_EQ(got, (std::vector<std::string>{"2026-11-21", "2026-11-22", "2026-11-28", "2026-11-29"}));
     got.clear();
     // From a Wednesday the weekend just before is too close: a horse would run twice in a week.
-    for (const auto& d : historyDates(*parseIsoDate("2026-12-09"))) got.push_back(d.iso());
+    for (const auto& d : historyDates(*parseIsoDate("2026-12-09")))
+        got.push_back(d.iso());
     EXPECT_EQ(got, (std::vector<std::string>{"2026-11-21", "2026-11-22", "2026-11-28", "2026-11-29"}));
 }
 
@@ -150,7 +150,8 @@ TEST(DemoRandomTest, DrawsStayInTheirRanges) {
         ASSERT_GE(u, 0.0);
         ASSERT_LT(u, 1.0);
     }
-    for (int count : seen) EXPECT_NEAR(count, 1000, 150);
+    for (int count : seen)
+        EXPECT_NEAR(count, 1000, 150);
     EXPECT_EQ(rng.weighted({0, 0, 5, 0}), 2);
 }
 

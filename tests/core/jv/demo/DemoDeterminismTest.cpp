@@ -67,7 +67,8 @@ TEST(DemoDeterminismTest, ReplacesAnEarlierDemoButRefusesAForeignFolder) {
     EXPECT_TRUE(std::filesystem::exists(dir / "demo" / "faults.ini")) << "only the demo's own folders are replaced";
     EXPECT_TRUE(std::filesystem::exists(dir / "demo" / "provider.ini"));
 
-    for (int days : {0, 9}) EXPECT_THROW(demo::makeDemoProvider(options(dir / "bad", days, 1)), FileError) << days;
+    for (int days : {0, 9})
+        EXPECT_THROW(demo::makeDemoProvider(options(dir / "bad", days, 1)), FileError) << days;
 }
 
 struct CliRun {
@@ -80,7 +81,8 @@ std::string drain(std::FILE* f) {
     std::string text;
     char buf[4096];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        text.append(buf, n);
     std::fclose(f);
     return text;
 }
@@ -111,7 +113,8 @@ class DemoCliUsageTest : public testing::TestWithParam<std::vector<std::string>>
 TEST_P(DemoCliUsageTest, BadArgumentsAreRefusedInJapanese) {
     TempDir dir;
     std::vector<std::string> args = {"--home", (dir / "home").string(), "make-demo"};
-    for (const auto& a : GetParam()) args.push_back(a);
+    for (const auto& a : GetParam())
+        args.push_back(a);
     const CliRun r = run(args);
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.empty());
@@ -124,9 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, DemoCliUsageTest,
                                          std::vector<std::string>{"--days", "9"},
                                          std::vector<std::string>{"--days", "two"},
                                          std::vector<std::string>{"--start", "2026-02-30"},
-                                         std::vector<std::string>{"--seed", "-1"},
-                                         std::vector<std::string>{"--out"},
-                                         std::vector<std::string>{"--bogus", "1"},
-                                         std::vector<std::string>{"extra"}));
+                                         std::vector<std::string>{"--seed", "-1"}, std::vector<std::string>{"--out"},
+                                         std::vector<std::string>{"--bogus", "1"}, std::vector<std::string>{"extra"}));
 
 } // namespace

@@ -53,8 +53,8 @@ const DemoFolder& demoFolder() {
 
 int recordBytes(std::string_view type) {
     static const std::map<std::string, int, std::less<>> lengths = {
-        {"RA", 1272}, {"SE", 555}, {"HR", 719}, {"O1", 962}, {"O2", 2042}, {"O3", 2654}, {"O4", 4031}, {"O5", 12293},
-        {"O6", 83285}, {"DM", 303}, {"TM", 141}, {"WH", 847}, {"WE", 42}, {"TC", 45}, {"AV", 78}};
+        {"RA", 1272},  {"SE", 555}, {"HR", 719}, {"O1", 962}, {"O2", 2042}, {"O3", 2654}, {"O4", 4031}, {"O5", 12293},
+        {"O6", 83285}, {"DM", 303}, {"TM", 141}, {"WH", 847}, {"WE", 42},   {"TC", 45},   {"AV", 78}};
     const auto it = lengths.find(type);
     return it == lengths.end() ? 0 : it->second - 2;
 }

@@ -25,9 +25,11 @@ MarketInput race(int registered, int scratched, double poolScale = 1.0) {
         in.chances.push_back(c);
         sum += c;
     }
-    for (double& c : in.chances) c /= sum;
+    for (double& c : in.chances)
+        c /= sum;
     const std::array<int64_t, BetCount> pools = {350000, 450000, 120000, 900000, 550000, 650000, 1300000, 3600000};
-    for (size_t b = 0; b < pools.size(); ++b) in.pools[b] = static_cast<int64_t>(pools[b] * poolScale);
+    for (size_t b = 0; b < pools.size(); ++b)
+        in.pools[b] = static_cast<int64_t>(pools[b] * poolScale);
     return in;
 }
 
@@ -134,7 +136,8 @@ TEST(DemoMarketTest, AScratchedHorseCancelsItsEntriesAndAbsentHorsesHaveNone) {
 TEST(DemoMarketTest, NoBracketBettingWithEightRunnersOrFewer) {
     const MarketSnapshot small = makeMarket(race(8, 0));
     EXPECT_FALSE(small[Bet::Bracket].onSale);
-    for (const auto& e : small[Bet::Bracket].entries) EXPECT_EQ(e.odds, NoEntry);
+    for (const auto& e : small[Bet::Bracket].entries)
+        EXPECT_EQ(e.odds, NoEntry);
     EXPECT_EQ(small.placePaid, 3);
     EXPECT_TRUE(makeMarket(race(9, 0))[Bet::Bracket].onSale);
     EXPECT_EQ(makeMarket(race(8, 2)).placePaid, 2); // seven runners: place pays two
@@ -176,22 +179,22 @@ std::string finishCaseName(const testing::TestParamInfo<FinishCase>& param) {
 TEST_P(DemoWinningSlotsTest, DeadHeatsPayEveryEntryTheyMakeRight) {
     const auto& c = GetParam();
     std::vector<int> brackets;
-    for (size_t h = 1; h <= c.finish.size(); ++h) brackets.push_back(bracketOf(static_cast<int>(c.finish.size()), static_cast<int>(h)));
+    for (size_t h = 1; h <= c.finish.size(); ++h)
+        brackets.push_back(bracketOf(static_cast<int>(c.finish.size()), static_cast<int>(h)));
     const auto slots = winningSlots(c.finish, brackets, 3, true);
     for (Bet bet : AllBets)
         EXPECT_EQ(slots[static_cast<size_t>(betIndex(bet))].size(), c.paying[static_cast<size_t>(betIndex(bet))])
             << c.name << " bet " << betIndex(bet);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Results, DemoWinningSlotsTest,
-    testing::Values(
-        //                      win place bracket quinella wide exacta trio trifecta
-        FinishCase{"plain", {3, 1, 2, 0, 4, 5, 6, 7, 8, 9}, {1, 3, 1, 1, 3, 1, 1, 1}},
-        FinishCase{"tie for third", {1, 2, 3, 3, 5, 6, 7, 8, 9, 10}, {1, 4, 1, 1, 5, 1, 2, 2}},
-        FinishCase{"tie for first", {1, 1, 3, 4, 5, 6, 7, 8, 9, 10}, {2, 3, 1, 1, 3, 2, 1, 2}},
-        FinishCase{"tie for second", {1, 2, 2, 4, 5, 6, 7, 8, 9, 10}, {1, 3, 2, 2, 3, 2, 1, 2}}),
-    finishCaseName);
+INSTANTIATE_TEST_SUITE_P(Results, DemoWinningSlotsTest,
+                         testing::Values(
+                             //                      win place bracket quinella wide exacta trio trifecta
+                             FinishCase{"plain", {3, 1, 2, 0, 4, 5, 6, 7, 8, 9}, {1, 3, 1, 1, 3, 1, 1, 1}},
+                             FinishCase{"tie for third", {1, 2, 3, 3, 5, 6, 7, 8, 9, 10}, {1, 4, 1, 1, 5, 1, 2, 2}},
+                             FinishCase{"tie for first", {1, 1, 3, 4, 5, 6, 7, 8, 9, 10}, {2, 3, 1, 1, 3, 2, 1, 2}},
+                             FinishCase{"tie for second", {1, 2, 2, 4, 5, 6, 7, 8, 9, 10}, {1, 3, 2, 2, 3, 2, 1, 2}}),
+                         finishCaseName);
 
 TEST(DemoPayoutTest, SingleWinnersPayTheirOddsAndPlacesStayInTheirRange) {
     MarketInput in = race(14, 0);
@@ -225,10 +228,11 @@ TEST(DemoPayoutTest, TiedEntriesShareThePool) {
     const auto& trio = pay[static_cast<size_t>(betIndex(Bet::Trio))];
     ASSERT_EQ(trio.size(), 2u);
     // Two winning trios: each pays less than its odds, the less-backed one more than the other.
-    for (const Payout& p : trio) EXPECT_LT(p.yen, m[Bet::Trio].entries[static_cast<size_t>(p.slot)].odds * 10);
+    for (const Payout& p : trio)
+        EXPECT_LT(p.yen, m[Bet::Trio].entries[static_cast<size_t>(p.slot)].odds * 10);
     const int64_t v0 = m[Bet::Trio].entries[static_cast<size_t>(trio[0].slot)].votes;
     const int64_t v1 = m[Bet::Trio].entries[static_cast<size_t>(trio[1].slot)].votes;
-    EXPECT_EQ(v0 < v1, trio[0].yen > trio[1].yen);
+    EXPECT_EQ(v0<v1, trio[0].yen> trio[1].yen);
     EXPECT_EQ(payoutTenths(Bet::Win, 100, 200, 1, 200), 10); // a pool that cannot pay still returns the stake
 }
 

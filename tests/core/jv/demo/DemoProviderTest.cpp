@@ -17,7 +17,9 @@ using namespace renoka::test;
 
 namespace {
 
-int minuteOf(std::string_view hhmm) { return toInt(hhmm.substr(0, 2)) * 60 + toInt(hhmm.substr(2, 2)); }
+int minuteOf(std::string_view hhmm) {
+    return toInt(hhmm.substr(0, 2)) * 60 + toInt(hhmm.substr(2, 2));
+}
 
 // Whether the CP932 text is full-width katakana (with the long-vowel mark), followed only by full-width blanks.
 bool katakanaName(std::string_view s, int& chars) {
@@ -109,7 +111,8 @@ TEST(DemoProviderTest, EachRaceDayHasThreeCoursesOfTwelvePlannedRaces) {
 TEST(DemoProviderTest, RunnersFitTheirCards) {
     const DemoFolder& demo = demoFolder();
     std::map<std::string, int> registered;
-    for (const auto& ra : demo.records("RA", "stored/", "-ra-2026120")) registered[std::string(field(ra, 12, 16))] = fieldInt(ra, 882, 2);
+    for (const auto& ra : demo.records("RA", "stored/", "-ra-2026120"))
+        registered[std::string(field(ra, 12, 16))] = fieldInt(ra, 882, 2);
     std::map<std::string, std::set<int>> numbers;
     std::set<std::string> horses;
     for (const auto& se : demo.records("SE", "stored/", "-se-2026120")) {
@@ -135,7 +138,8 @@ TEST(DemoProviderTest, RunnersFitTheirCards) {
         EXPECT_LE(fieldInt(se, 553, 1), 4);
         EXPECT_GE(fieldInt(se, 538, 5), 10000) << "a mining forecast time";
     }
-    for (const auto& [key, n] : registered) EXPECT_EQ(static_cast<int>(numbers[key].size()), n) << key;
+    for (const auto& [key, n] : registered)
+        EXPECT_EQ(static_cast<int>(numbers[key].size()), n) << key;
 }
 
 TEST(DemoProviderTest, MostRunnersHaveAnEarlierRunOnRecord) {
@@ -183,7 +187,8 @@ TEST(DemoProviderTest, EveryRaceDayHasAWithdrawnHorse) {
     const DemoFolder& demo = demoFolder();
     for (const std::string day : {"20261205", "20261206"}) {
         std::set<std::string> withdrawn; // race key + horse number
-        for (const auto& av : demo.records("AV", "realtime/0B14/" + day)) withdrawn.insert(std::string(field(av, 12, 16)) + std::string(field(av, 36, 2)));
+        for (const auto& av : demo.records("AV", "realtime/0B14/" + day))
+            withdrawn.insert(std::string(field(av, 12, 16)) + std::string(field(av, 36, 2)));
         ASSERT_FALSE(withdrawn.empty()) << day;
         for (const auto& se : demo.records("SE", "realtime/0B12/" + day)) {
             const std::string id = std::string(field(se, 12, 16)) + std::string(field(se, 29, 2));
@@ -198,7 +203,8 @@ TEST(DemoProviderTest, EveryRaceDayHasAWithdrawnHorse) {
             for (int h = 0; h < 18; ++h)
                 if (field(o1, 46 + 8 * h, 4) == "----") {
                     ++cancelledOdds;
-                    EXPECT_TRUE(withdrawn.count(std::string(field(o1, 12, 16)) + std::string(field(o1, 44 + 8 * h, 2))));
+                    EXPECT_TRUE(
+                        withdrawn.count(std::string(field(o1, 12, 16)) + std::string(field(o1, 44 + 8 * h, 2))));
                     EXPECT_EQ(field(o1, 50 + 8 * h, 2), "--");
                     EXPECT_EQ(field(o1, 270 + 12 * h, 8), "--------");
                 }
@@ -238,7 +244,8 @@ TEST(DemoProviderTest, AnnouncementsComeAtTheirTimesOfTheRaceDay) {
             EXPECT_TRUE(resulted.insert(key).second);
         }
         const auto hr = demo.records("HR", path);
-        for (const auto& h : hr) EXPECT_EQ(field(h, 3, 1), "1");
+        for (const auto& h : hr)
+            EXPECT_EQ(field(h, 3, 1), "1");
     }
     EXPECT_EQ(resulted.size(), 72u);
     // Body weights seventy minutes before the first planned post.
@@ -260,8 +267,10 @@ TEST(DemoProviderTest, MiningComesTheEveningBeforeAndInTheMorning) {
         EXPECT_NE(files[0].find("20261205200000"), std::string::npos);
         EXPECT_NE(files[1].find("20261206084000"), std::string::npos);
         EXPECT_EQ(demo.lines.at(files[0]).size(), 36u);
-        for (const auto& line : demo.lines.at(files[0])) EXPECT_EQ(field(line, 3, 1), "1");
-        for (const auto& line : demo.lines.at(files[1])) EXPECT_EQ(field(line, 3, 1), "2");
+        for (const auto& line : demo.lines.at(files[0]))
+            EXPECT_EQ(field(line, 3, 1), "1");
+        for (const auto& line : demo.lines.at(files[1]))
+            EXPECT_EQ(field(line, 3, 1), "2");
     }
     // The head-to-head favourite is usually among the market's favourites: both follow the horses' ability.
     std::map<std::string, std::map<int, int>> popularity;
@@ -291,7 +300,8 @@ TEST(DemoProviderTest, TimeSeriesKeepSnapshotsOfTheRaceDay) {
     EXPECT_EQ(o1.size(), 36u);
     EXPECT_EQ(demo.paths("timeseries/").size(), 4u * 36 * 6);
     std::map<std::string, int> post;
-    for (const auto& ra : demo.records("RA", "stored/", "-ra-20261128")) post[std::string(field(ra, 20, 2)) + std::string(field(ra, 22, 6))] = minuteOf(field(ra, 874, 4));
+    for (const auto& ra : demo.records("RA", "stored/", "-ra-20261128"))
+        post[std::string(field(ra, 20, 2)) + std::string(field(ra, 22, 6))] = minuteOf(field(ra, 874, 4));
     for (const auto& path : o1) {
         const std::string name = path.substr(std::string("timeseries/20261128/").size(), 8);
         ASSERT_TRUE(post.count(name)) << name;

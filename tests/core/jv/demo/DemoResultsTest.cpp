@@ -52,7 +52,8 @@ std::map<std::string, RaceResult> results(const std::vector<std::string>& ses) {
 
 std::map<std::string, std::string> byKey(const std::vector<std::string>& records) {
     std::map<std::string, std::string> out;
-    for (const auto& r : records) out[std::string(field(r, 12, 16))] = r;
+    for (const auto& r : records)
+        out[std::string(field(r, 12, 16))] = r;
     return out;
 }
 
@@ -74,7 +75,9 @@ std::vector<Paid> paid(const std::string& hr, int start, int count, int comboLen
     return out;
 }
 
-std::string two(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+std::string two(int n) {
+    return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+}
 
 // Checks one race's payouts against its results and its final odds records.
 void checkRace(const std::string& key, const RaceResult& race, const std::string& hr,
@@ -105,7 +108,8 @@ void checkRace(const std::string& key, const RaceResult& race, const std::string
     EXPECT_EQ(place.size(), 2 + thirds.size());
     for (const auto& p : place) {
         const int h = toInt(p.combo);
-        const auto& runner = *std::find_if(race.runners.begin(), race.runners.end(), [h](auto& r) { return r.number == h; });
+        const auto& runner =
+            *std::find_if(race.runners.begin(), race.runners.end(), [h](auto& r) { return r.number == h; });
         EXPECT_GE(runner.finish, 1);
         EXPECT_LE(runner.finish, 3);
         if (race.tie) continue; // tied places share the pool and may leave the range shown before the race
@@ -172,7 +176,8 @@ TEST(DemoResultsTest, HistoryPayoutsFollowTheResultsAndTheConfirmedOdds) {
     const auto races = results(demo.records("SE", "stored/", "-se-202611"));
     const auto hrs = byKey(demo.records("HR", "stored/", "-hr-"));
     std::map<int, std::map<std::string, std::string>> odds;
-    for (int t = 1; t <= 6; ++t) odds[t] = byKey(demo.records("O" + std::to_string(t), "stored/", "-o"));
+    for (int t = 1; t <= 6; ++t)
+        odds[t] = byKey(demo.records("O" + std::to_string(t), "stored/", "-o"));
     const auto ras = byKey(demo.records("RA", "stored/", "-ra-202611"));
     ASSERT_EQ(races.size(), 144u);
     int ties = 0;
@@ -201,7 +206,8 @@ TEST(DemoResultsTest, RaceDayPayoutsFollowTheFinalSnapshot) {
         const auto snapshots = demo.paths("realtime/0B30/" + key + "/");
         ASSERT_GE(snapshots.size(), 5u) << key;
         std::map<int, std::string> finalOdds;
-        for (const auto& line : demo.lines.at(snapshots.back())) finalOdds[line[1] - '0'] = line;
+        for (const auto& line : demo.lines.at(snapshots.back()))
+            finalOdds[line[1] - '0'] = line;
         EXPECT_EQ(field(finalOdds[1], 3, 1), "3") << "final odds after the post";
         RaceResult r = race;
         r.registered = fieldInt(finalOdds[1], 36, 2);
@@ -291,7 +297,8 @@ TEST(DemoResultsTest, SnapshotsFillThePoolsAndMoveTowardTheFinalOdds) {
         for (size_t i = 0; i < snapshots.size(); ++i) {
             const auto& lines = demo.lines.at(snapshots[i]);
             ASSERT_EQ(lines.size(), 6u);
-            for (int t = 0; t < 6; ++t) EXPECT_EQ(field(lines[static_cast<size_t>(t)], 1, 2), "O" + std::to_string(t + 1));
+            for (int t = 0; t < 6; ++t)
+                EXPECT_EQ(field(lines[static_cast<size_t>(t)], 1, 2), "O" + std::to_string(t + 1));
             const std::string& o1 = lines[0];
             const std::string stamp = snapshots[i].substr(snapshots[i].size() - 18, 14);
             EXPECT_EQ(field(o1, 28, 8), stamp.substr(4, 8)) << "announced when the file says";
@@ -301,14 +308,16 @@ TEST(DemoResultsTest, SnapshotsFillThePoolsAndMoveTowardTheFinalOdds) {
             EXPECT_GE(pool, previousPool);
             previousPool = pool;
             std::vector<int> w;
-            for (int h = 0; h < 18; ++h) w.push_back(toIntDef(field(o1, 46 + 8 * h, 4), 0));
+            for (int h = 0; h < 18; ++h)
+                w.push_back(toIntDef(field(o1, 46 + 8 * h, 4), 0));
             winOdds.push_back(w);
         }
         // The earliest snapshot is further from the final odds than the one a minute before the post.
         auto distance = [&](const std::vector<int>& a) {
             double d = 0;
             for (size_t h = 0; h < a.size(); ++h)
-                if (a[h] > 0 && winOdds.back()[h] > 0) d += std::abs(a[h] - winOdds.back()[h]) / double(winOdds.back()[h]);
+                if (a[h] > 0 && winOdds.back()[h] > 0)
+                    d += std::abs(a[h] - winOdds.back()[h]) / double(winOdds.back()[h]);
             return d;
         };
         ++races;
