@@ -53,6 +53,13 @@ struct RaceWork {
 
     // --- Odds intake: per-bracket values and anything else it computes ------------------------------------
 
+    // Hour and minute "hhmm" of the O1 announcement the tables were read from.
+    ShortText OzHappyoTime;
+    // Per bracket (index bracket - 1): the bracket's popularity rank and its rate, worked out by the bracket
+    // extraction of the bet generation. The odds intake clears them with the rest of the race's odds.
+    std::array<int32_t, kBracketCount> BracketNinki;
+    std::array<double, kBracketCount> BracketRate;
+
     // --- Mining forecasts ----------------------------------------------------------------------------------
     // Element j - 1 is horse number j; 0 = no forecast. The time is the record's five digits (m ss ss), the score
     // its four digits in tenths (0..1000). Rank 1 is the fastest time and the highest score.
