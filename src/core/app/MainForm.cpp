@@ -30,7 +30,10 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
       m_dayLoader(std::make_unique<DayLoader>(*this)), m_raceCard(std::make_unique<RaceCard>(*this)),
       m_odds(std::make_unique<OddsIntake>(*this)), m_mining(std::make_unique<MiningIntake>(*this)),
       m_weights(std::make_unique<HorseWeights>(*this)), m_entries(std::make_unique<EntriesTable>(*this)),
-      m_payouts(std::make_unique<PayoutIntake>(*this)), m_oddsBoard(std::make_unique<OddsBoard>(*this)) {}
+      m_payouts(std::make_unique<PayoutIntake>(*this)), m_oddsBoard(std::make_unique<OddsBoard>(*this)) {
+    // A race that receives its first payout is shown again with its results.
+    m_payouts->DatListClick = [this] { m_raceCard->DatListClick(); };
+}
 
 TMainForm::~TMainForm() = default;
 
