@@ -62,10 +62,10 @@ int32_t SimJvLink::JVInit(const std::u16string& softwareId) {
     return 0;
 }
 
-// There is no dialog inside the simulator: the GUI shows its own settings dialog and calls the setters, and the
-// CLI has none. The control's JVSet calls have no "not initialised" answer.
+// There is no dialog inside the simulator: the GUI hands in its own settings dialog, which calls the setters, and
+// the CLI has none. The control's JVSet calls have no "not initialised" answer.
 int32_t SimJvLink::JVSetUIProperties() {
-    return 0;
+    return uiProperties ? uiProperties() : 0;
 }
 
 int32_t SimJvLink::JVOpen(const std::u16string& dataSpec, const std::u16string& fromTime, int32_t option,

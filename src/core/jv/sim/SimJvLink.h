@@ -10,7 +10,9 @@
 #include "jv/sim/SimDownload.h"
 #include "platform/Clock.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <set>
 
@@ -35,18 +37,27 @@ public:
     void JVCancel() override;
     int32_t JVClose() override;
 
+    // The simulator's own settings dialog, which only a front end with windows can show. JVSetUIProperties calls it
+    // and answers what it returns: 0 when the user closed it, whether with OK or with Cancel (the control says
+    // nothing about a cancelled dialog either), -100 when the settings could not be saved. Unset, the call does
+    // nothing and answers 0, as the CLI needs.
+    std::function<int32_t()> uiProperties;
+
     // The settings that the simulator's own dialog changes. A new folder applies from the next open.
     const std::filesystem::path& providerFolder() const { return m_provider.root(); }
     void setProviderFolder(std::filesystem::path folder);
     void setClock(const Clock& clock) { m_clock = &clock; }
+    const Clock& clock() const { return *m_clock; }
     // Download speed in files per second, over provider.ini's [download] filesPerSecond; 0 = every file at once.
     // Nothing = as provider.ini says.
     void setFilesPerSecond(std::optional<int> filesPerSecond) { m_filesPerSecond = filesPerSecond; }
+    const std::optional<int>& filesPerSecondSetting() const { return m_filesPerSecond; }
+    // The speed the next download runs at: the setting, else provider.ini's, else 40.
+    int filesPerSecond() const;
 
 private:
     enum class Stream { None, Stored, RealTime };
 
-    int filesPerSecond() const;
     // Adds the files the download brought to the cache, so a later open finds them here.
     void keepDownloadedFiles();
 
