@@ -7,9 +7,11 @@
 #include "app/ProgramFolder.h"
 #include "app/Registry.h"
 #include "app/Startup.h"
+#include "jv/sim/SimJvLink.h"
 #include "main/MainWindow.h"
 #include "platform/Clock.h"
 #include "platform/SoundPlayer.h"
+#include "sim/SimSettingsDialog.h"
 #include "text/Cp932.h"
 
 #include <QApplication>
@@ -112,6 +114,9 @@ int main(int argc, char** argv) {
         desktop.information(e.what());
         return 1;
     }
+
+    // The simulator has no windows of its own: "JV-Link設定" opens ours.
+    if (auto* sim = dynamic_cast<renoka::SimJvLink*>(jvLink.get())) renoka::SimSettingsDialog::install(form, *sim);
 
     renoka::MainWindow window(form);
     desktop.setParentWindow(&window);
