@@ -71,13 +71,16 @@ void planNotices(CourseDay& day, bool rainComes, DemoRandom& rng) {
     day.notices.push_back({13 * 60 + 20 + rng.below(20), 3, heavier, wet});
 }
 
-void planDay(RaceDay& day, int dayIndex, int nichi, bool gradeOne, bool jumpGraded, DemoRandom rng, NamePools& names) {
+// `meetingMonth`: the month of the start date; every day of the demo belongs to the same meeting (kai) of a
+// racecourse, the earlier race days being its first days.
+void planDay(RaceDay& day, int dayIndex, int meetingMonth, int nichi, bool gradeOne, bool jumpGraded, DemoRandom rng,
+             NamePools& names) {
     const int jumpCourse = dayIndex % 3;
     const int rainyCourse = rng.below(3);
     for (int c = 0; c < 3; ++c) {
         CourseDay course;
         course.course = DemoCourses[c];
-        course.kai = 1 + (day.date.month + c) % 5;
+        course.kai = 1 + (meetingMonth + c) % 5;
         course.nichi = nichi;
         DemoRandom crng = rng.derive(static_cast<uint64_t>(c) + 1);
         planNotices(course, c == rainyCourse, crng);
@@ -142,7 +145,7 @@ void planRaceDays(DemoWorld& world, const DemoDate& start, int days, DemoRandom 
     for (size_t h = 0; h < dates.size(); ++h, ++dayIndex) {
         RaceDay day;
         day.date = dates[h];
-        planDay(day, dayIndex, static_cast<int>(h) + 1, h + 1 == dates.size(), h == 1,
+        planDay(day, dayIndex, start.month, static_cast<int>(h) + 1, h + 1 == dates.size(), h == 1,
                 rng.derive(static_cast<uint64_t>(dayIndex)), names);
         world.history.push_back(std::move(day));
     }
@@ -150,7 +153,7 @@ void planRaceDays(DemoWorld& world, const DemoDate& start, int days, DemoRandom 
         RaceDay day;
         day.date = start.plus(i);
         day.upcoming = true;
-        planDay(day, dayIndex, HistoryDays + i + 1, i == days - 1 && days >= 2, false,
+        planDay(day, dayIndex, start.month, HistoryDays + i + 1, i == days - 1 && days >= 2, false,
                 rng.derive(static_cast<uint64_t>(dayIndex)), names);
         world.upcoming.push_back(std::move(day));
     }
@@ -182,7 +185,8 @@ void planOutsideRaces(DemoWorld& world, const DemoDate& start, DemoRandom rng, N
     const DemoDate from = world.history.empty() ? start.plus(-12) : world.history[1].date.plus(1);
     auto freeDays = [&](bool weekdaysOnly) {
         std::vector<DemoDate> out;
-        for (DemoDate d = from; d < start.plus(-1); d = d.plus(1)) {
+        // At least a week before the start: no horse comes back from abroad or a local track within days.
+        for (DemoDate d = from; d < start.plus(-6); d = d.plus(1)) {
             const bool weekend = d.weekday() == 0 || d.weekday() == 6;
             if (!weekend || !weekdaysOnly) out.push_back(d);
         }

@@ -73,6 +73,8 @@ std::vector<Snapshot> oddsSnapshots(const Race& race) {
     if (race.daySale) out.push_back({Moment::at(race.date, 17 * 60 - 1440), 24 * 60, true, '2'});
     if (race.post - MorningOdds > 35)
         out.push_back({Moment::at(race.date, MorningOdds), race.post - MorningOdds, false, '1'});
+    // Afternoon races once more at noon; then the half hour and the minutes before the post, when punters look.
+    if (race.post >= 13 * 60) out.push_back({Moment::at(race.date, 12 * 60), race.post - 12 * 60, false, '1'});
     for (int before : {30, 10, 5, 1})
         out.push_back({Moment::at(race.date, race.post - before), before, false, '1'});
     out.push_back({Moment::at(race.date, race.post + 1), 0, false, '3'});

@@ -59,13 +59,15 @@ TEST(DemoDeterminismTest, ReplacesAnEarlierDemoButRefusesAForeignFolder) {
     EXPECT_EQ(readBytes(dir / "mine" / "notes.txt"), "keep me");
     EXPECT_FALSE(std::filesystem::exists(dir / "mine" / "stored"));
 
-    demo::makeDemoProvider(options(dir / "demo", 1, 1));
+    // An earlier demo: our own folders and a fault setting written by hand.
+    writeBytes(dir / "demo" / "provider.ini", "[download]\n");
     writeBytes(dir / "demo" / "realtime" / "0B12" / "20200101" / "20200101120000.txt", "stale");
     writeBytes(dir / "demo" / "faults.ini", "[fault]\n");
     demo::makeDemoProvider(options(dir / "demo", 1, 1));
     EXPECT_FALSE(std::filesystem::exists(dir / "demo" / "realtime" / "0B12" / "20200101"));
-    EXPECT_TRUE(std::filesystem::exists(dir / "demo" / "faults.ini")) << "only the demo's own folders are replaced";
-    EXPECT_TRUE(std::filesystem::exists(dir / "demo" / "provider.ini"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "demo" / "realtime" / "0B12" / "20261205"));
+    EXPECT_EQ(readBytes(dir / "demo" / "faults.ini"), "[fault]\n") << "only the demo's own folders are replaced";
+    EXPECT_NE(readBytes(dir / "demo" / "provider.ini"), "[download]\n");
 
     for (int days : {0, 9})
         EXPECT_THROW(demo::makeDemoProvider(options(dir / "bad", days, 1)), FileError) << days;
