@@ -33,6 +33,8 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
       m_payouts(std::make_unique<PayoutIntake>(*this)), m_oddsBoard(std::make_unique<OddsBoard>(*this)) {
     // A race that receives its first payout is shown again with its results.
     m_payouts->DatListClick = [this] { m_raceCard->DatListClick(); };
+    // The time-series import ends by loading its day again.
+    m_odds->setReloadDay([this] { m_dayLoader->DateComboChange(); });
 }
 
 TMainForm::~TMainForm() = default;
