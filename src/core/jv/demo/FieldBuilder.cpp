@@ -1,6 +1,7 @@
 #include "jv/demo/FieldBuilder.h"
 
 #include "jv/demo/Brackets.h"
+#include "text/Fields.h"
 
 #include <algorithm>
 #include <map>
@@ -9,13 +10,30 @@ namespace renoka::demo {
 
 namespace {
 
-// Which earlier races a horse of the given group and class can have run: the same group and class, or the
-// class below (a maiden's previous run may have been its debut).
-bool fitsHistory(const Horse& horse, const Race& race) {
+// Whether a horse's age on the race day is one the race is open to (two-year-olds only in races for them, and
+// so on); it keeps histories right where the demo spans the change of season or of year.
+bool ageFits(const Horse& horse, const Race& race) {
+    const int age = race.date.year - horse.birthYear;
+    switch (toInt(race.kind)) {
+    case 11:
+        return age == 2;
+    case 12:
+        return age == 3;
+    case 14:
+    case 19:
+        return age >= 4;
+    default:
+        return age >= 3;
+    }
+}
+
+// Which earlier races a horse can have run: any its age and sex allowed (only jumpers jump), `strict` in its own
+// class or the class below (a maiden's previous run may have been its debut).
+bool fitsHistory(const Horse& horse, const Race& race, bool strict) {
     if (race.fillies && horse.sex != 2) return false;
-    const bool groupFits = horse.group == race.group || (horse.group == Group::Jump && race.group == Group::Older);
-    if (!groupFits) return false;
-    return race.level == horse.level || race.level == horse.level - 1;
+    if (race.group == Group::Jump && horse.group != Group::Jump) return false;
+    if (!ageFits(horse, race)) return false;
+    return !strict || race.level == horse.level || race.level == horse.level - 1;
 }
 
 std::vector<Race*> racesOf(std::vector<RaceDay>& days, size_t first, size_t last) {
@@ -32,7 +50,7 @@ bool placeInto(std::vector<Race*>& candidates, int horse, const DemoWorld& world
     for (Race* race : candidates) {
         if (static_cast<int>(race->runners.size()) >= race->registered) continue;
         const Horse& h = world.horses[static_cast<size_t>(horse)];
-        if (strict ? !fitsHistory(h, *race) : (race->group != h.group || (race->fillies && h.sex != 2))) continue;
+        if (!fitsHistory(h, *race, strict)) continue;
         open.push_back(race);
     }
     if (open.empty()) return false;
