@@ -89,10 +89,7 @@ std::string Moment::stamp() const {
     return date.ymd() + fmt("%02d%02d%02d", minute / 60, minute % 60, second);
 }
 std::string Moment::announcement() const {
-    return date.md() + demo::hhmm(minute);
-}
-std::string Moment::hhmm() const {
-    return demo::hhmm(minute);
+    return date.md() + hhmm(minute);
 }
 
 std::string hhmm(int minuteOfDay) {

@@ -41,12 +41,10 @@ struct Moment {
 
     // `minuteOfDay` may lie outside 0..1439 ("the evening before" is -240); the day moves accordingly.
     static Moment at(const DemoDate& date, int minuteOfDay, int second = 0);
-    Moment plusMinutes(int minutes) const { return at(date, minute + minutes, second); }
     int64_t order() const { return (date.days() * 1440 + minute) * 60 + second; }
 
     std::string stamp() const;        // "yyyymmddhhnnss"
     std::string announcement() const; // "mmddhhmm" as the records' announcement fields hold it
-    std::string hhmm() const;
 
     friend bool operator==(const Moment&, const Moment&) = default;
     friend auto operator<=>(const Moment& a, const Moment& b) { return a.order() <=> b.order(); }

@@ -22,12 +22,6 @@ int Race::finishers() const {
     return n;
 }
 
-const Runner* Race::byFinish(int position) const {
-    for (const auto& r : runners)
-        if (r.finish == position) return &r;
-    return nullptr;
-}
-
 int resultMinute(const Race& race) {
     int winner = 0;
     for (const auto& r : race.runners)

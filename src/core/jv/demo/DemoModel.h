@@ -88,7 +88,6 @@ struct Going {
     int weather = 1;
     int turf = 1;
     int dirt = 1;
-    friend bool operator==(const Going&, const Going&) = default;
 };
 
 struct Race {
@@ -125,7 +124,8 @@ struct Race {
     int postNotice = 0; // minute at which the change was announced
     Going going;        // at the post
     int registered = 0;
-    std::vector<Runner> runners; // index = horse number - 1 once drawn
+    // By horse number once drawn (index = number - 1); a race away from JRA courses holds only our horses.
+    std::vector<Runner> runners;
     double poolScale = 1.0;
     bool deadHeat = false; // the horses third and fourth over the line tie
     bool dnf = false;      // one runner does not finish
@@ -145,7 +145,6 @@ struct Race {
     std::string key() const; // the 16-character race key
     int starters() const;
     int finishers() const;
-    const Runner* byFinish(int position) const;
 };
 
 // A weather or going notice of one racecourse on a race day.

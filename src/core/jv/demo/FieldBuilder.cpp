@@ -4,7 +4,7 @@
 #include "text/Fields.h"
 
 #include <algorithm>
-#include <map>
+#include <set>
 
 namespace renoka::demo {
 
@@ -60,8 +60,7 @@ bool placeInto(std::vector<Race*>& candidates, int horse, const DemoWorld& world
     return true;
 }
 
-void placeOutside(DemoWorld& world, std::vector<int>& upcomingHorses, std::map<int, bool>& abroadOrLocal,
-                  DemoRandom& rng) {
+void placeOutside(DemoWorld& world, std::vector<int>& upcomingHorses, std::set<int>& abroadOrLocal, DemoRandom& rng) {
     for (Race& race : world.outside) {
         std::vector<int> candidates;
         for (int h : upcomingHorses) {
@@ -77,7 +76,7 @@ void placeOutside(DemoWorld& world, std::vector<int>& upcomingHorses, std::map<i
             const int pickAt = rng.below(static_cast<int>(candidates.size()));
             const int h = candidates[static_cast<size_t>(pickAt)];
             candidates.erase(candidates.begin() + pickAt);
-            abroadOrLocal[h] = true;
+            abroadOrLocal.insert(h);
             if (race.level < Open) world.horses[static_cast<size_t>(h)].mark = "05"; // came over from local racing
             Runner r;
             r.horse = h;
@@ -180,7 +179,7 @@ void buildFields(DemoWorld& world, HorseFactory& factory, DemoRandom rng) {
                 }
             }
 
-    std::map<int, bool> outsideRun;
+    std::set<int> outsideRun;
     placeOutside(world, upcomingHorses, outsideRun, rng);
 
     // Earlier runs: the recent weekend is history days 2 and 3, the earlier one days 0 and 1.
