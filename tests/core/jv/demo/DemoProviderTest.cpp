@@ -266,6 +266,38 @@ TEST(DemoProviderTest, AnnouncementsComeAtTheirTimesOfTheRaceDay) {
     EXPECT_EQ(weights, 72);
 }
 
+TEST(DemoProviderTest, WeatherNoticesGiveTheGoingOfEveryResult) {
+    const DemoFolder& demo = demoFolder();
+    // Notices per meeting day (year, date, course, kai, nichi), oldest first: the first gives the whole state, a
+    // weather notice only the weather, a going notice only the going.
+    std::map<std::string, std::vector<std::string>> notices;
+    for (const auto& we : demo.records("WE", "realtime/0B14/"))
+        notices[std::string(field(we, 12, 14))].push_back(we);
+    ASSERT_EQ(notices.size(), 6u);
+    int changes = 0;
+    for (auto& [day, list] : notices) {
+        std::sort(list.begin(), list.end(), [](auto& a, auto& b) { return field(a, 26, 8) < field(b, 26, 8); });
+        EXPECT_EQ(field(list[0], 34, 1), "1") << day;
+        EXPECT_EQ(field(list[0], 32, 2), "30") << "the morning state at 08:30";
+        changes += static_cast<int>(list.size()) - 1;
+    }
+    EXPECT_GT(changes, 0);
+    int checked = 0;
+    for (const auto& ra : demo.records("RA", "realtime/0B12/")) {
+        const auto& list = notices[std::string(field(ra, 12, 14))];
+        std::string state = "000";
+        for (const auto& we : list) {
+            if (field(we, 30, 4) > field(ra, 874, 4)) break;
+            const std::string kind(field(we, 34, 1));
+            if (kind != "3") state[0] = we[34];
+            if (kind != "2") state.replace(1, 2, field(we, 36, 2));
+        }
+        EXPECT_EQ(field(ra, 888, 3), state) << field(ra, 12, 16);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 72);
+}
+
 TEST(DemoProviderTest, MiningComesTheEveningBeforeAndInTheMorning) {
     const DemoFolder& demo = demoFolder();
     for (const char* spec : {"realtime/0B13/20261206/", "realtime/0B17/20261206/"}) {
@@ -279,6 +311,21 @@ TEST(DemoProviderTest, MiningComesTheEveningBeforeAndInTheMorning) {
         for (const auto& line : demo.lines.at(files[1]))
             EXPECT_EQ(field(line, 3, 1), "2");
     }
+    // On race morning the forecasts leave out the horses withdrawn by then.
+    std::set<std::string> withdrawn;
+    for (const auto& av : demo.records("AV", "realtime/0B14/"))
+        withdrawn.insert(std::string(field(av, 12, 16)) + std::string(field(av, 36, 2)));
+    int forecasts = 0;
+    for (const auto& dm : demo.records("DM", "realtime/0B13/", "084000")) {
+        for (int j = 0; j < 18; ++j) {
+            const std::string number(field(dm, 32 + 15 * j, 2));
+            if (trim(number).empty()) continue;
+            const bool out = withdrawn.count(std::string(field(dm, 12, 16)) + number) > 0;
+            EXPECT_EQ(fieldInt(dm, 34 + 15 * j, 5) == 0, out) << field(dm, 12, 16) << " " << number;
+            ++forecasts;
+        }
+    }
+    EXPECT_GT(forecasts, 900);
     // The head-to-head favourite is usually among the market's favourites: both follow the horses' ability.
     std::map<std::string, std::map<int, int>> popularity;
     for (const auto& se : demo.records("SE", "realtime/0B12/"))
