@@ -18,8 +18,8 @@ constexpr int MorningMining = 8 * 60 + 40;
 constexpr int ScratchNotice = 8 * 60 + 10;
 constexpr int EveningMining = -4 * 60; // 20:00 the day before
 
-std::string dayFile(const char* spec, const DemoDate& day, const Moment& at) {
-    return std::string("realtime/") + spec + "/" + day.ymd() + "/" + at.stamp() + ".txt";
+std::string dayFile(const char* dataSpec, const DemoDate& day, const Moment& at) {
+    return std::string("realtime/") + dataSpec + "/" + day.ymd() + "/" + at.stamp() + ".txt";
 }
 
 // Writes the snapshots and returns the last, the market at the off.

@@ -300,9 +300,9 @@ TEST(DemoProviderTest, WeatherNoticesGiveTheGoingOfEveryResult) {
 
 TEST(DemoProviderTest, MiningComesTheEveningBeforeAndInTheMorning) {
     const DemoFolder& demo = demoFolder();
-    for (const char* spec : {"realtime/0B13/20261206/", "realtime/0B17/20261206/"}) {
-        const auto files = demo.paths(spec);
-        ASSERT_EQ(files.size(), 2u) << spec;
+    for (const char* folder : {"realtime/0B13/20261206/", "realtime/0B17/20261206/"}) {
+        const auto files = demo.paths(folder);
+        ASSERT_EQ(files.size(), 2u) << folder;
         EXPECT_NE(files[0].find("20261205200000"), std::string::npos);
         EXPECT_NE(files[1].find("20261206084000"), std::string::npos);
         EXPECT_EQ(demo.lines.at(files[0]).size(), 36u);
