@@ -18,7 +18,7 @@ using namespace renoka;
 const std::vector<std::u16string>& stream() {
     static const std::vector<std::u16string> wide = [] {
         test::SyntheticStreamOptions options;
-        options.days = 150;       // 5400 races
+        options.days = 155;       // 5580 races
         options.horsePool = 6000; // archives of about 12 runs
         options.foreignEvery = 12;
         std::vector<std::u16string> out;

@@ -33,6 +33,7 @@ int downloadCommand(CliContext& context, const std::vector<std::string>& args) {
         }
     }
     main.FormShow();
+    if (!main.StatusLabel.text.empty()) context.message(main.StatusLabel.text);
     std::string shown;
     dialog.onProgress = [&] {
         if (dialog.ProgressLabel.text == shown) return;

@@ -7,9 +7,11 @@
 #include "analysis/OddsIntake.h"
 #include "app/Errors.h"
 #include "app/ProgramFolder.h"
+#include "app/Startup.h"
 #include "jv/JvErrorText.h"
 #include "jv/JvLink.h"
 #include "jv/SoftwareId.h"
+#include "jv/sim/SimJvLink.h"
 #include "platform/FileIo.h"
 #include "results/PayoutIntake.h"
 #include "store/DayList.h"
@@ -119,6 +121,16 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormShow() {
+    // A first start without any data service configured gets the demo provider, so both front ends work at once.
+    if (dynamic_cast<SimJvLink*>(&m_ports.jvLink)) {
+        try {
+            if (ensureDemoProvider(m_programDir, m_ports.clock))
+                StatusLabel.text = sj("デモ用のデータ提供フォルダを作成しました: ") + displayPath(m_programDir / "provider");
+        } catch (const RenokaError& e) {
+            StatusLabel.text = e.what();
+            logError(e.what());
+        }
+    }
     const int32_t rc = m_ports.jvLink.JVInit(softwareIdentifier());
     if (rc != 0) m_ports.desktop.information(sj("JVInitエラー：") + JVErrorText("JVInit", rc));
 }

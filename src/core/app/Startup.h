@@ -17,4 +17,13 @@ inline constexpr const char* kJvLinkMissingMessage =
 // is served as announced up to `clock`'s now, so the component must not outlive the clock.
 std::unique_ptr<JvLink> createJvLink(const std::filesystem::path& programDir, const Clock& clock);
 
+// The provider folder the data service reads: "Sim"/"Provider" of the settings (relative to the program folder
+// unless absolute), else <programDir>/provider.
+std::filesystem::path providerFolder(const std::filesystem::path& programDir);
+
+// On the first start, when no provider folder is configured and the default one does not exist yet, writes a
+// demo provider there whose race days start on `clock`'s today, so that the program works out of the box.
+// Returns true when it made one.
+bool ensureDemoProvider(const std::filesystem::path& programDir, const Clock& clock);
+
 } // namespace renoka

@@ -22,6 +22,28 @@ bool readWholeFile(const fs::path& path, std::string& bytes);
 // `ownerOnly` creates the file readable and writable by its owner only.
 void writeFileAtomic(const fs::path& path, std::string_view bytes, bool ownerOnly = false);
 
+// Many files written atomically together: each is written into its temporary file by add(); commit() forces
+// them all to disk at once and then renames each over its old file. Files not committed are removed.
+class AtomicWriteBatch {
+public:
+    AtomicWriteBatch() = default;
+    ~AtomicWriteBatch();
+    AtomicWriteBatch(const AtomicWriteBatch&) = delete;
+    AtomicWriteBatch& operator=(const AtomicWriteBatch&) = delete;
+
+    // Throws FileError when the temporary file cannot be written; the files added before stay pending.
+    void add(const fs::path& path, std::string_view bytes);
+    // Throws the first FileError after trying every rename.
+    void commit();
+
+private:
+    struct Pending {
+        fs::path target;
+        fs::path temp;
+    };
+    std::vector<Pending> m_pending;
+};
+
 // Lines as the system's string lists read them: split at CR LF, LF or CR; a final line without an end counts,
 // a final end adds no empty line.
 std::vector<std::string> splitLines(std::string_view text);

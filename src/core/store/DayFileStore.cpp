@@ -35,7 +35,10 @@ DayFileStore::CachedFile& DayFileStore::load(const fs::path& file) {
 void DayFileStore::store(const fs::path& file, CachedFile& cached) {
     const std::string key = file.native();
     if (m_batching) {
-        if (std::find(m_dirty.begin(), m_dirty.end(), key) == m_dirty.end()) m_dirty.push_back(key);
+        if (!cached.dirty) {
+            cached.dirty = true;
+            m_dirty.push_back(key);
+        }
         return;
     }
     try {
@@ -93,13 +96,23 @@ void DayFileStore::beginBatch() { m_batching = true; }
 void DayFileStore::flush() {
     std::exception_ptr firstError;
     std::vector<std::string> failed;
+    AtomicWriteBatch batch;
+    std::string bytes;
     for (const auto& key : m_dirty) {
+        CachedFile& cached = m_cache.at(key);
         try {
-            saveLines(fs::path(key), m_cache.at(key).lines);
+            bytes = joinLines(cached.lines);
+            batch.add(fs::path(key), bytes);
+            cached.dirty = false;
         } catch (...) {
             if (!firstError) firstError = std::current_exception();
             failed.push_back(key);
         }
+    }
+    try {
+        batch.commit();
+    } catch (...) {
+        if (!firstError) firstError = std::current_exception();
     }
     m_dirty = std::move(failed);
     if (firstError) std::rethrow_exception(firstError);

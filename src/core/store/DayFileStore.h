@@ -45,6 +45,7 @@ private:
     struct CachedFile {
         std::vector<std::string> lines;
         bool sorted = false; // lines are known to be in ascending order
+        bool dirty = false;  // changed since the last flush
     };
     CachedFile& load(const std::filesystem::path& file);
     void store(const std::filesystem::path& file, CachedFile& cached);

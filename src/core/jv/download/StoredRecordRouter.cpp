@@ -45,13 +45,18 @@ StoredRecordRouter::StoredRecordRouter(DayFileStore& files, fs::path programDir,
 fs::path StoredRecordRouter::path(const std::string& relative) const { return pathUnder(m_programDir, relative); }
 
 void StoredRecordRouter::ensureFolder(const std::string& relative) {
+    if (m_knownFolders.count(relative)) return;
     const fs::path folder = path(relative);
     std::error_code ec;
-    if (fs::is_directory(folder, ec)) return;
+    if (fs::is_directory(folder, ec)) {
+        m_knownFolders.insert(relative);
+        return;
+    }
     fs::create_directories(folder, ec);
     if (ec)
         throw FileError(text("フォルダを作成できません: ") + displayPath(folder) + text("（") +
                         systemErrorText(ec.value()) + text("）"));
+    m_knownFolders.insert(relative);
 }
 
 void StoredRecordRouter::reject(std::string_view line, const char* reasonUtf8) {

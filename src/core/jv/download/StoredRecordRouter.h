@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 namespace renoka {
 
@@ -44,6 +45,7 @@ private:
     std::function<void(const std::string&)> m_reject;
     int m_rejected = 0;
     std::string m_work; // the zeroed copy of the record being stored
+    std::unordered_set<std::string> m_knownFolders; // archive folders known to exist
 };
 
 } // namespace renoka

@@ -82,3 +82,21 @@ INSTANTIATE_TEST_SUITE_P(Values, SimStartupSettingTest,
                                          SettingCase{"quoted", "\"$OTHER/my provider\"", "my provider"}));
 
 } // namespace
+
+namespace {
+
+TEST(DemoOnFirstStartTest, IsMadeOnceAndOnlyWhenNoProviderIsConfigured) {
+    TempDir programDir;
+    const FakeClock today{"2026-12-12 08:00:00"};
+    EXPECT_TRUE(ensureDemoProvider(programDir.path(), today));
+    EXPECT_TRUE(std::filesystem::exists(programDir / "provider" / "provider.ini"));
+    EXPECT_FALSE(ensureDemoProvider(programDir.path(), today));
+
+    TempDir configured;
+    writeBytes(configured / "renoka.ini", "[Sim]\r\nProvider=elsewhere\r\n");
+    EXPECT_FALSE(ensureDemoProvider(configured.path(), today));
+    EXPECT_FALSE(std::filesystem::exists(configured / "provider"));
+    EXPECT_EQ(providerFolder(configured.path()), configured / "elsewhere");
+}
+
+} // namespace
