@@ -5,19 +5,29 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <cmath>
 
 namespace renoka {
 
-TextGridModel::TextGridModel(const TextGrid& grid, QObject* parent) : QAbstractTableModel(parent), m_grid(grid) {}
+namespace {
+
+int dataRowsOf(const TextGrid& grid) {
+    return std::max(0, grid.rowCount() - 1);
+}
+
+} // namespace
+
+TextGridModel::TextGridModel(const TextGrid& grid, QObject* parent)
+    : QAbstractTableModel(parent), m_grid(grid), m_rows(dataRowsOf(grid)), m_cols(grid.colCount()) {}
 
 int TextGridModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
-    return std::max(0, m_grid.rowCount() - 1);
+    return m_rows;
 }
 
 int TextGridModel::columnCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
-    return m_grid.colCount();
+    return m_cols;
 }
 
 QVariant TextGridModel::data(const QModelIndex& index, int role) const {
@@ -27,9 +37,10 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return qs(m_grid.cell(section, 0));
-    if (orientation == Qt::Vertical && role == Qt::DisplayRole) return section + 1;
-    return {};
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Horizontal) return qs(m_grid.cell(section, 0));
+    if (m_grid.fixedCols > 0) return qs(m_grid.cell(0, gridRow(section)));
+    return section + 1;
 }
 
 Qt::ItemFlags TextGridModel::flags(const QModelIndex& index) const {
@@ -39,15 +50,27 @@ Qt::ItemFlags TextGridModel::flags(const QModelIndex& index) const {
 }
 
 void TextGridModel::refresh() {
-    beginResetModel();
-    endResetModel();
+    const int rows = dataRowsOf(m_grid);
+    const int cols = m_grid.colCount();
+    if (rows != m_rows || cols != m_cols) {
+        beginResetModel();
+        m_rows = rows;
+        m_cols = cols;
+        endResetModel();
+        return;
+    }
+    if (m_cols > 0) Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
+    if (m_rows > 0) Q_EMIT headerDataChanged(Qt::Vertical, 0, m_rows - 1);
+    if (m_rows > 0 && m_cols > 0) Q_EMIT dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1));
 }
 
-void applyColumnWidths(QTableView& view, const TextGrid& grid) {
+void applyColumnWidths(QTableView& view, const TextGrid& grid, double scale) {
     for (int col = 0; col < grid.colCount(); ++col) {
         const bool hidden = grid.colHidden(col);
-        view.setColumnHidden(col, hidden);
-        if (!hidden && grid.colWidth(col) > 0) view.setColumnWidth(col, grid.colWidth(col));
+        if (view.isColumnHidden(col) != hidden) view.setColumnHidden(col, hidden);
+        if (hidden || grid.colWidth(col) <= 0) continue;
+        const int width = static_cast<int>(std::lround(grid.colWidth(col) * scale));
+        if (view.columnWidth(col) != width) view.setColumnWidth(col, width);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A table model over one of core's string grids. Row 0 of the grid is its header row and shows as the view's
-// header; the model only reads the grid, and a handler that changed it asks for refresh() afterwards.
+// header; a grid with a fixed first column (the odds matrices) shows that column as the row header too. The
+// model only reads the grid, and a handler that changed it asks for refresh() afterwards.
 #include "text/TextGrid.h"
 
 #include <QAbstractTableModel>
@@ -25,14 +26,19 @@ public:
     // The grid row behind a model row (the header row is not a model row).
     static int gridRow(int modelRow) { return modelRow + 1; }
 
-    // After a handler changed cells, sizes or widths: the view reads everything again.
+    // After a handler changed cells, sizes or widths: the view reads everything again. A grid of the same size
+    // keeps the view's current cell, selection and scroll position, which the clock's refresh every second
+    // would otherwise take from the user.
     void refresh();
 
 private:
     const TextGrid& m_grid;
+    // The size the views were last told of; the grid may already have another one until refresh().
+    int m_rows = 0;
+    int m_cols = 0;
 };
 
-// Column widths of the grid on the view; a width of -1 hides the column.
-void applyColumnWidths(QTableView& view, const TextGrid& grid);
+// Column widths of the grid on the view, multiplied by `scale`; a width of -1 hides the column.
+void applyColumnWidths(QTableView& view, const TextGrid& grid, double scale = 1.0);
 
 } // namespace renoka

@@ -1,19 +1,11 @@
 #include "widgets/LabelView.h"
 
 #include "QtText.h"
+#include "widgets/QtColor.h"
 
 #include <QLabel>
 
 namespace renoka {
-
-namespace {
-
-QColor qcolor(Color color) {
-    return QColor::fromRgb(static_cast<int>((color.rgb >> 16) & 0xFFu), static_cast<int>((color.rgb >> 8) & 0xFFu),
-                           static_cast<int>(color.rgb & 0xFFu));
-}
-
-} // namespace
 
 void showLabel(QLabel& view, const Label& label) {
     const QString text = qs(label.text);
@@ -22,7 +14,8 @@ void showLabel(QLabel& view, const Label& label) {
     if (!label.color.isDefault) palette.setColor(QPalette::Window, qcolor(label.color));
     if (!label.fontColor.isDefault) palette.setColor(QPalette::WindowText, qcolor(label.fontColor));
     view.setAutoFillBackground(!label.color.isDefault);
-    view.setPalette(palette);
+    // The clock shows the form every second; an unchanged palette must not repaint every label each time.
+    if (view.palette() != palette) view.setPalette(palette);
     view.setVisible(label.visible);
 }
 
