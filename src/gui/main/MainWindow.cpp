@@ -2,10 +2,21 @@
 
 #include "QtText.h"
 #include "download/GetDataDialog.h"
+#include "grid/GridView.h"
+#include "main/EntriesPage.h"
 #include "main/MainMenus.h"
+#include "main/OddsPage.h"
+#include "main/RaceCardPage.h"
+#include "main/RaceHeader.h"
+#include "main/ResultsPage.h"
+#include "results/PayoutIntake.h"
+#include "store/DayLoader.h"
+#include "store/RaceCard.h"
 #include "widgets/LabelView.h"
+#include "widgets/ListView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -16,7 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalBlocker>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -40,40 +51,15 @@ QPushButton* makeButton(const char* name, const char* caption, const char* hint,
     return button;
 }
 
-QStringList textsOf(const ListControl& list) {
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(list.items.size()));
-    for (const auto& item : list.items)
-        texts << qs(item);
-    return texts;
-}
-
-// Replaces the items only when they changed: the timers show the form every second, and a list that is
-// rebuilt each time would lose the user's scroll position and open drop-down.
-void showList(QComboBox& combo, const ListControl& list) {
-    const QSignalBlocker blocker(combo);
-    const QStringList texts = textsOf(list);
-    QStringList current;
-    for (int i = 0; i < combo.count(); ++i)
-        current << combo.itemText(i);
-    if (current != texts) {
-        combo.clear();
-        combo.addItems(texts);
-    }
-    if (combo.currentIndex() != list.itemIndex) combo.setCurrentIndex(list.itemIndex);
-}
-
-void showList(QListWidget& view, const ListControl& list) {
-    const QSignalBlocker blocker(view);
-    const QStringList texts = textsOf(list);
-    QStringList current;
-    for (int i = 0; i < view.count(); ++i)
-        current << view.item(i)->text();
-    if (current != texts) {
-        view.clear();
-        view.addItems(texts);
-    }
-    if (view.currentRow() != list.itemIndex) view.setCurrentRow(list.itemIndex);
+// Pages with several grids and button rows need more room than a small window has; they scroll as a whole then,
+// rather than forcing the window to stay large.
+QWidget* scrollable(QWidget* page) {
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(page->objectName() + QStringLiteral("Scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    return scroll;
 }
 
 } // namespace
@@ -152,36 +138,79 @@ QWidget* MainWindow::buildListPanel() {
     m_datList->setStatusTip(text("表示するレースを選びます"));
     raceCaption->setBuddy(m_datList);
 
+    // The results state and the time to the next post belong to the day, so they sit under its chooser.
+    m_seiRecLabel = new QLabel(m_listPanel);
+    m_seiRecLabel->setObjectName(QStringLiteral("SeiRecLabel"));
+    m_seiRecLabel->setAlignment(Qt::AlignCenter);
+    m_seiRecLabel->setStatusTip(text("読み込んだ開催日の成績が記録済みかどうか"));
+    m_restTimeLabel = new QLabel(m_listPanel);
+    m_restTimeLabel->setObjectName(QStringLiteral("RestTimeLabel"));
+    m_restTimeLabel->setAlignment(Qt::AlignCenter);
+    m_restTimeLabel->setStatusTip(text("次のレースの発走までの時間"));
+
     layout->addWidget(dayCaption);
     layout->addWidget(m_dateCombo);
+    layout->addWidget(m_seiRecLabel);
+    layout->addWidget(m_restTimeLabel);
     layout->addWidget(raceCaption);
     layout->addWidget(m_datList, 1);
     // Wide enough for a day name and the drop-down arrow; the race names ("東京11R") are shorter.
     m_listPanel->setFixedWidth(m_dateCombo->fontMetrics().horizontalAdvance(text("0000年00月00日")) + 48);
 
-    // The choice is part of the form's data: later handlers read the selected day and race from it.
+    // The choice is part of the form's data: the handlers read the chosen day and race from it. A choice made
+    // with the arrow keys of the closed combo counts as one too, as it did with the system's list.
     connect(m_dateCombo, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_form.DateCombo.itemIndex = index; });
-    connect(m_datList, &QListWidget::currentRowChanged, this, [this](int row) { m_form.DatList.itemIndex = row; });
+    connect(m_dateCombo, &QComboBox::activated, this, &MainWindow::loadDay);
+    connect(m_datList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0) return;
+        run([this, row] {
+            m_form.DatList.itemIndex = row;
+            m_form.raceCard().DatListClick();
+        });
+    });
     return m_listPanel;
 }
 
 QWidget* MainWindow::buildPages() {
-    m_pages = new QTabWidget(this);
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_raceHeader = new RaceHeader(m_form.raceCard(), area);
+    layout->addWidget(m_raceHeader);
+
+    const HandlerRunner runner = [this](const std::function<void()>& handler) { run(handler); };
+    m_pages = new QTabWidget(area);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
-    for (const char* caption : {"出馬表", "出走馬確認", "結果"})
-        m_pages->addTab(new QWidget(m_pages), text(caption));
-    return m_pages;
+    m_cardPage = new RaceCardPage(m_form, runner, m_pages);
+    m_entriesPage = new EntriesPage(m_form, runner, m_pages);
+    m_resultsPage = new ResultsPage(m_form.payouts().KekkaPanel, m_pages);
+    m_oddsPage = new OddsPage(m_form, runner, m_pages);
+    m_pages->addTab(m_cardPage, text("出馬表(&1)"));
+    m_pages->addTab(scrollable(m_entriesPage), text("出走馬確認(&2)"));
+    m_pages->addTab(m_resultsPage, text("結果(&3)"));
+    m_pages->addTab(scrollable(m_oddsPage), text("オッズ(&4)"));
+    layout->addWidget(m_pages, 1);
+    return area;
 }
 
 void MainWindow::buildStatusBar() {
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("StatusLabel"));
+    // The progress line of a day load (the system's progress window), shown while the load runs.
+    m_progressLabel = new QLabel(this);
+    m_progressLabel->setObjectName(QStringLiteral("PrgrsText"));
+    m_progressLabel->setFont(GridView::gridFont());
+    m_progressLabel->setVisible(false);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(100);
+    connect(m_progressTimer, &QTimer::timeout, this, [this] { showLabel(*m_progressLabel, m_form.PrgrsText); });
     m_clockLabel = new QLabel(this);
     m_clockLabel->setObjectName(QStringLiteral("ClockLabel"));
     m_clockLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_clockLabel->setMinimumWidth(m_clockLabel->fontMetrics().horizontalAdvance(text("00時00分00秒")) + 8);
     statusBar()->addWidget(m_statusLabel, 1);
+    statusBar()->addWidget(m_progressLabel, 1);
     statusBar()->addPermanentWidget(m_clockLabel);
 }
 
@@ -220,12 +249,28 @@ WindowGeometry MainWindow::currentGeometry() const {
     return g;
 }
 
+void MainWindow::showLabels() {
+    showLabel(*m_statusLabel, m_form.StatusLabel);
+    showLabel(*m_clockLabel, m_form.ClockLabel);
+    showLabel(*m_seiRecLabel, m_form.SeiRecLabel);
+    showLabel(*m_restTimeLabel, m_form.RestTimeLabel);
+    // Nothing to say about a day before one is loaded.
+    if (m_form.SeiRecLabel.text.empty()) m_seiRecLabel->setVisible(false);
+    if (m_form.RestTimeLabel.text.empty()) m_restTimeLabel->setVisible(false);
+}
+
 void MainWindow::showForm() {
     showList(*m_dateCombo, m_form.DateCombo);
     showList(*m_datList, m_form.DatList);
     m_listPanel->setVisible(m_form.visibility.Panel6);
-    showLabel(*m_statusLabel, m_form.StatusLabel);
-    showLabel(*m_clockLabel, m_form.ClockLabel);
+    showLabels();
+    m_raceHeader->setVisible(m_form.visibility.Panel8);
+    m_pages->setVisible(m_form.visibility.PageControl1);
+    m_raceHeader->showForm();
+    m_cardPage->showForm();
+    m_entriesPage->showForm();
+    m_resultsPage->showForm();
+    m_oddsPage->showForm();
     m_menus->showChecks(m_form.menus);
     m_menus->master()->menuAction()->setVisible(m_form.visibility.MenuMaster);
 
@@ -239,9 +284,47 @@ void MainWindow::showForm() {
 }
 
 void MainWindow::run(const std::function<void()>& handler, bool unattended) {
+    if (m_handlerDepth > 0) {
+        if (!unattended) return;
+        // The clock inside a day load: its labels only, the grids are half-way through the new day.
+        m_form.runHandler(handler, unattended);
+        showLabels();
+        return;
+    }
+    ++m_handlerDepth;
     m_form.runHandler(handler, unattended);
+    --m_handlerDepth;
+    // The clock changes no race; every other handler may have changed the race or its odds.
+    if (!unattended) m_oddsPage->markStale();
     showForm();
     if (std::exchange(m_form.closeRequested, false)) close();
+}
+
+void MainWindow::chooseDay(int index) {
+    m_dateCombo->setCurrentIndex(index);
+    loadDay(index);
+}
+
+void MainWindow::chooseRace(int row) {
+    // The list's own signal runs the handler, exactly as a click on the row would.
+    m_datList->setCurrentRow(row);
+}
+
+void MainWindow::loadDay(int index) {
+    // A day load reads every race of the day and lets events through between horses: the busy cursor and the
+    // progress line say it is working.
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    m_form.PrgrsText.text.clear();
+    m_progressLabel->clear();
+    m_progressLabel->setVisible(true);
+    m_progressTimer->start();
+    run([this, index] {
+        m_form.DateCombo.itemIndex = index;
+        m_form.dayLoader().DateComboChange();
+    });
+    m_progressTimer->stop();
+    m_progressLabel->setVisible(false);
+    QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -17,7 +17,12 @@ class QTimer;
 
 namespace renoka {
 
+class EntriesPage;
 class MainMenus;
+class OddsPage;
+class RaceCardPage;
+class RaceHeader;
+class ResultsPage;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -28,17 +33,28 @@ public:
     ~MainWindow() override;
 
     const MainMenus& menus() const { return *m_menus; }
+    QTabWidget& pages() const { return *m_pages; }
+    RaceCardPage& raceCardPage() const { return *m_cardPage; }
+    EntriesPage& entriesPage() const { return *m_entriesPage; }
+    OddsPage& oddsPage() const { return *m_oddsPage; }
     // Shows the form's lists, labels, checks and visibility as they are now.
     void showForm();
     // The window's position and size as the settings keep them.
     WindowGeometry currentGeometry() const;
 
+    // What choosing a day in the day list, or a race in the race list, does.
+    void chooseDay(int index);
+    void chooseRace(int row);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Runs a handler through the form's error wrapper, then shows what it changed.
+    // Runs a handler through the form's error wrapper, then shows what it changed. A user's handler that arrives
+    // while another one runs (the day load lets events through) is dropped: the form is half-way through a change.
     void run(const std::function<void()>& handler, bool unattended = false);
+    void loadDay(int index);
+    void showLabels();
     void placeWindow();
     QWidget* buildButtonRow();
     QWidget* buildListPanel();
@@ -52,10 +68,20 @@ private:
     QWidget* m_listPanel = nullptr;
     QComboBox* m_dateCombo = nullptr;
     QListWidget* m_datList = nullptr;
+    QLabel* m_seiRecLabel = nullptr;
+    QLabel* m_restTimeLabel = nullptr;
+    RaceHeader* m_raceHeader = nullptr;
     QTabWidget* m_pages = nullptr;
+    RaceCardPage* m_cardPage = nullptr;
+    EntriesPage* m_entriesPage = nullptr;
+    ResultsPage* m_resultsPage = nullptr;
+    OddsPage* m_oddsPage = nullptr;
     QLabel* m_statusLabel = nullptr;
+    QLabel* m_progressLabel = nullptr;
     QLabel* m_clockLabel = nullptr;
     QTimer* m_clockTimer = nullptr;
+    QTimer* m_progressTimer = nullptr;
+    int m_handlerDepth = 0;
 };
 
 } // namespace renoka

@@ -1,0 +1,119 @@
+#include "main/EntriesPage.h"
+
+#include "QtText.h"
+#include "analysis/EntriesTable.h"
+#include "app/MainForm.h"
+#include "grid/GridView.h"
+#include "grid/TextGridModel.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace renoka {
+
+namespace {
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+EntriesPage::EntriesPage(TMainForm& form, HandlerRunner run, QWidget* parent)
+    : QWidget(parent), m_form(form), m_run(std::move(run)) {
+    EntriesTable& entries = m_form.entries();
+    m_check = new GridView(
+        entries.StringGrid8, [&entries](int row, int col) { return entries.paintCheck(row, col); }, this);
+    m_check->setObjectName(QStringLiteral("StringGrid8"));
+    m_table = new GridView(
+        entries.StringGrid26, [&entries](int row, int col) { return entries.paint(row, col); }, this);
+    m_table->setObjectName(QStringLiteral("StringGrid26"));
+    m_table->setSortableHeader(&EntriesTable::sortableHeader);
+    connect(m_table, &GridView::headerClicked, this,
+            [this](int col) { m_run([this, col] { m_form.entries().StringGrid26MouseDown(0, col); }); });
+    connect(m_table, &GridView::contextMenuAt, this, &EntriesPage::showTableMenu);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(m_check);
+    splitter->addWidget(m_table);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
+    // The check grid is narrow and wants its whole width; the table scrolls.
+    m_check->setMaximumWidth(m_check->fullWidth());
+    splitter->setSizes({m_check->fullWidth(), 800});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildButtons());
+    layout->addWidget(splitter, 1);
+}
+
+QWidget* EntriesPage::buildButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(new QLabel(text("並べ替え:"), row));
+    m_sortButtons = new QButtonGroup(this);
+    m_sortButtons->setExclusive(true);
+    for (int i = 0; i < EntriesTable::kSortButtonCount; ++i) {
+        auto* button = new QPushButton(qs(EntriesTable::sortButtonCaption(i)), row);
+        button->setObjectName(QStringLiteral("SortButton%1").arg(i));
+        button->setCheckable(true);
+        button->setAutoDefault(false);
+        m_sortButtons->addButton(button, i);
+        layout->addWidget(button);
+    }
+    connect(m_sortButtons, &QButtonGroup::idClicked, this, [this](int id) {
+        m_run([this, id] {
+            EntriesTable& entries = m_form.entries();
+            entries.SortButtonDown = id;
+            entries.SpeedButton14Click();
+        });
+    });
+    layout->addStretch(1);
+    auto* copy = new QPushButton(text("クリップボードへコピー(&C)"), row);
+    copy->setObjectName(QStringLiteral("Clip1"));
+    copy->setStatusTip(text("レース名と出走馬一覧をタブ区切りでクリップボードへコピーします"));
+    copy->setAutoDefault(false);
+    connect(copy, &QPushButton::clicked, this, [this] { m_run([this] { m_form.entries().Clip1Click(); }); });
+    layout->addWidget(copy);
+    return row;
+}
+
+void EntriesPage::showTableMenu(const QModelIndex& index, const QPoint& globalPos) {
+    const int col = index.isValid() ? index.column() : m_table->currentIndex().column();
+    if (col < 0 || !EntriesTable::sortableHeader(col)) return;
+    const EntriesTable& entries = m_form.entries();
+    const QString header = qs(entries.StringGrid26.cell(col, 0));
+    // The keyboard's way to a header click: the same handler, for the column of the current cell.
+    QMenu menu(this);
+    QAction* sort = menu.addAction(
+        text("「%1」で並べ替え(&S) %2").arg(header, entries.nextSortAscending(col) ? text("昇順") : text("降順")));
+    sort->setObjectName(QStringLiteral("SortByColumn"));
+    connect(sort, &QAction::triggered, this,
+            [this, col] { m_run([this, col] { m_form.entries().StringGrid26MouseDown(0, col); }); });
+    menu.exec(globalPos);
+}
+
+void EntriesPage::showForm() {
+    m_check->refresh();
+    m_table->refresh();
+    const int down = m_form.entries().SortButtonDown;
+    if (QAbstractButton* button = m_sortButtons->button(down)) {
+        if (!button->isChecked()) button->setChecked(true);
+    } else if (QAbstractButton* checked = m_sortButtons->checkedButton()) {
+        // No button is down in the form: an exclusive group cannot uncheck its last button by itself.
+        m_sortButtons->setExclusive(false);
+        checked->setChecked(false);
+        m_sortButtons->setExclusive(true);
+    }
+}
+
+} // namespace renoka
