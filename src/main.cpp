@@ -9,6 +9,7 @@
 #include "app/Startup.h"
 #include "jv/sim/SimJvLink.h"
 #include "main/MainWindow.h"
+#include "main/ScreenshotScene.h"
 #include "platform/Clock.h"
 #include "platform/SoundPlayer.h"
 #include "sim/SimSettingsDialog.h"
@@ -20,8 +21,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -47,7 +48,8 @@ void choosePlatform(int argc, char** argv) {
 struct Options {
     std::optional<std::string> home;
     QString screenshot;
-    QDateTime now; // --now: the Japan-time moment the clock starts at
+    renoka::ScreenshotScene scene; // what the screenshot shows
+    QDateTime now;                 // --now: the Japan-time moment the clock starts at
 };
 
 Options parseOptions(const QApplication& app) {
@@ -62,13 +64,32 @@ Options parseOptions(const QApplication& app) {
     const QCommandLineOption now(QStringLiteral("now"),
                                  QStringLiteral("Start the Japan-time clock at this moment and let it run."),
                                  QStringLiteral("YYYY-MM-DD hh:mm[:ss]"));
-    parser.addOption(home);
-    parser.addOption(screenshot);
-    parser.addOption(now);
+    const QCommandLineOption day(QStringLiteral("day"), QStringLiteral("With --screenshot: load this day first."),
+                                 QStringLiteral("YYYY-MM-DD|N"));
+    const QCommandLineOption race(QStringLiteral("race"), QStringLiteral("With --screenshot: show this race."),
+                                  QStringLiteral("NAME|N"));
+    const QCommandLineOption tab(QStringLiteral("tab"), QStringLiteral("With --screenshot: show this page."),
+                                 QStringLiteral("card|entries|results|odds"));
+    const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("With --screenshot: the window's size."),
+                                  QStringLiteral("WxH"));
+    for (const auto* option : {&home, &screenshot, &now, &day, &race, &tab, &size})
+        parser.addOption(*option);
     parser.process(app);
     Options options;
     if (parser.isSet(home)) options.home = parser.value(home).toStdString();
     options.screenshot = parser.value(screenshot);
+    options.scene.day = parser.value(day);
+    options.scene.race = parser.value(race);
+    options.scene.tab = parser.value(tab);
+    if (parser.isSet(size)) {
+        const QStringList parts = parser.value(size).split(QLatin1Char('x'));
+        if (parts.size() == 2) options.scene.size = QSize(parts[0].toInt(), parts[1].toInt());
+        if (!options.scene.size.isValid() || options.scene.size.isEmpty()) {
+            std::fprintf(stderr, "--size は 幅x高さ で指定してください: %s\n",
+                         parser.value(size).toLocal8Bit().constData());
+            std::exit(2);
+        }
+    }
     if (parser.isSet(now)) {
         options.now = renoka::parseJapanTime(parser.value(now));
         if (!options.now.isValid()) {
@@ -125,6 +146,11 @@ int main(int argc, char** argv) {
     window.showForm();
 
     if (!options.screenshot.isEmpty()) {
+        QString error;
+        if (!renoka::setUpScene(window, form, options.scene, error)) {
+            std::fprintf(stderr, "renoka: %s\n", error.toLocal8Bit().constData());
+            return 1;
+        }
         QApplication::processEvents();
         if (!window.grab().save(options.screenshot)) {
             std::fprintf(stderr, "renoka: cannot write %s\n", options.screenshot.toLocal8Bit().constData());

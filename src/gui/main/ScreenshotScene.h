@@ -1,0 +1,22 @@
+#pragma once
+// What the window shows before --screenshot draws it: a day, a race, a page and a size, chosen the way a user
+// would choose them, so the picture is of the real handlers' work.
+#include <QSize>
+#include <QString>
+
+namespace renoka {
+
+class MainWindow;
+class TMainForm;
+
+struct ScreenshotScene {
+    QString day;  // "2026-11-29", the list's text ("2026年11月29日") or a position in the day list from 1
+    QString race; // the list's text ("東京11R", blanks optional) or a position in the race list from 1
+    QString tab;  // card, entries, results, odds, a page caption, or a position from 1
+    QSize size;   // invalid: the window keeps its saved size
+};
+
+// Sets the scene up; false with a message (UTF-8) when something asked for is not there.
+bool setUpScene(MainWindow& window, TMainForm& form, const ScreenshotScene& scene, QString& error);
+
+} // namespace renoka
