@@ -1,5 +1,5 @@
 // The grid model: the header row is the view's header, not a data row; hidden columns stay hidden; a refresh
-// after a handler changed the grid shows the new rows.
+// after a handler changed the grid shows the new rows, and keeps the current cell when only texts changed.
 #include "grid/TextGridModel.h"
 #include "text/Cp932.h"
 
@@ -45,6 +45,26 @@ TEST(TextGridModelTest, WidthsHideColumnsAndRefreshFollowsTheGrid) {
     model.refresh();
     EXPECT_EQ(view.model()->rowCount(), 4);
     EXPECT_EQ(view.model()->index(3, 2).data().toString(), QStringLiteral("x"));
+}
+
+// The clock shows the form every second: a refresh that changed only texts must leave the user's place alone.
+TEST(TextGridModelTest, RefreshOfTheSameSizeKeepsTheCurrentCell) {
+    TextGrid grid(3, 6);
+    TextGridModel model(grid);
+    QTableView view;
+    view.setModel(&model);
+    view.setCurrentIndex(model.index(3, 2));
+
+    grid.setCell(2, 4, "new");
+    model.refresh();
+    EXPECT_EQ(view.currentIndex(), model.index(3, 2));
+    EXPECT_EQ(model.index(3, 2).data().toString(), QStringLiteral("new"));
+
+    // A grid of another size is a new race: the place goes, the rows follow.
+    grid.setRowCount(3);
+    model.refresh();
+    EXPECT_EQ(model.rowCount(), 2);
+    EXPECT_FALSE(view.currentIndex().isValid());
 }
 
 } // namespace

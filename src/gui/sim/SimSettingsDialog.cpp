@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 #include "app/MainForm.h"
+#include "app/Startup.h"
 #include "jv/sim/SimJvLink.h"
 
 #include <QApplication>
@@ -31,8 +32,8 @@ QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-// The folder a settings value names, read the way the program reads it at start-up: relative to the program folder
-// unless absolute, "\" taken as "/" since settings written on Windows use it, empty for the program's own folder.
+// The folder a value being typed names, for the note under the field: read as start-up reads a saved value,
+// relative to the program folder unless absolute, "\" taken as "/", empty for the program's own provider folder.
 fs::path resolveFolder(const fs::path& programDir, QString value) {
     value = value.trimmed().replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (value.isEmpty()) return programDir / "provider";
@@ -151,7 +152,8 @@ void SimSettingsDialog::accept() {
         return;
     }
     m_saveFailed = false;
-    m_sim.setProviderFolder(resolveFolder(m_form.ProgramDir(), value));
+    // Read back the way the next start will read it, so this run and the next serve the same folder.
+    m_sim.setProviderFolder(providerFolder(m_form.ProgramDir()));
     const int speed = m_speed->value();
     m_sim.setFilesPerSecond(speed == kProviderSpeed ? std::nullopt : std::optional<int>(speed));
     QDialog::accept();
