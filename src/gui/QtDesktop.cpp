@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <vector>
+
 namespace renoka {
 
 namespace {
@@ -20,6 +23,27 @@ namespace {
 QString boxTitle() {
     return QGuiApplication::applicationDisplayName();
 }
+
+// A box waits for the user: the busy cursor of a long handler (a day load) must not say "wait" over it. The
+// cursors are put back as they were when the box closes.
+class NormalCursorWhileOpen {
+public:
+    NormalCursorWhileOpen() {
+        while (const QCursor* cursor = QApplication::overrideCursor()) {
+            m_lifted.push_back(cursor->shape());
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    ~NormalCursorWhileOpen() {
+        for (auto it = m_lifted.rbegin(); it != m_lifted.rend(); ++it)
+            QApplication::setOverrideCursor(*it);
+    }
+    NormalCursorWhileOpen(const NormalCursorWhileOpen&) = delete;
+    NormalCursorWhileOpen& operator=(const NormalCursorWhileOpen&) = delete;
+
+private:
+    std::vector<Qt::CursorShape> m_lifted;
+};
 
 } // namespace
 
@@ -34,6 +58,7 @@ void QtDesktop::information(const std::string& message) {
         writeMessage("", message);
         return;
     }
+    const NormalCursorWhileOpen normalCursor;
     QMessageBox box(QMessageBox::Information, boxTitle(), qs(message), QMessageBox::Ok, m_parent);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
@@ -44,6 +69,7 @@ bool QtDesktop::confirm(const std::string& message) {
         writeMessage("? ", message);
         return false;
     }
+    const NormalCursorWhileOpen normalCursor;
     QMessageBox box(QMessageBox::Question, boxTitle(), qs(message), QMessageBox::Yes | QMessageBox::No, m_parent);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));

@@ -159,8 +159,10 @@ QWidget* MainWindow::buildListPanel() {
 
     // The choice is part of the form's data: the handlers read the chosen day and race from it. A choice made
     // with the arrow keys of the closed combo counts as one too, as it did with the system's list.
-    connect(m_dateCombo, &QComboBox::currentIndexChanged, this,
-            [this](int index) { m_form.DateCombo.itemIndex = index; });
+    connect(m_dateCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
+        // Not while a day loads: the form's choice must stay the day being loaded.
+        if (m_handlerDepth == 0) m_form.DateCombo.itemIndex = index;
+    });
     connect(m_dateCombo, &QComboBox::activated, this, &MainWindow::loadDay);
     connect(m_datList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0) return;

@@ -28,7 +28,12 @@ ResultsPage::ResultsPage(const ResultsPanel& panel, QWidget* parent) : QWidget(p
     auto* boxes = new QGridLayout;
     boxes->setSpacing(8);
     const QFont font = GridView::gridFont();
-    QFont bold = font;
+    // The payouts are what the page is for: larger than the grids, the amounts in bold.
+    QFont value = font;
+    value.setPixelSize(16);
+    QFont amount = value;
+    amount.setBold(true);
+    QFont bold = value;
     bold.setBold(true);
     int at = 0;
     for (PayoutType type : kPayoutTypes) {
@@ -49,7 +54,7 @@ ResultsPage::ResultsPage(const ResultsPanel& panel, QWidget* parent) : QWidget(p
             col = 0;
             for (const Label* label : {&entry.Kekka, &entry.Ninki, &entry.Haito}) {
                 auto* view = new QLabel(box);
-                view->setFont(font);
+                view->setFont(label == &entry.Haito ? amount : value);
                 // Fixed-width numbers, right-aligned by their own padding; the font keeps the digits in columns.
                 view->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 view->setTextInteractionFlags(Qt::TextSelectableByMouse);
