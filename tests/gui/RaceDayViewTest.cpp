@@ -1,7 +1,7 @@
 // The race-day view over a real program folder: a demo provider written and downloaded once for the suite, then a
-// window per test that loads a finished race day. A race chosen from the keyboard shows its heading and its card
-// in core's colours, a header click sorts the entries table (with the hand over sortable headers only), and the
-// odds lists sort by odds from their button.
+// window per test that loads a finished race day. A day and a race chosen from the keyboard are loaded and shown,
+// the card in core's colours; a header click sorts the entries table (with the hand over sortable headers only),
+// and the odds lists sort by odds from their button.
 #include "QtText.h"
 #include "analysis/EntriesTable.h"
 #include "analysis/OddsBoard.h"
@@ -22,6 +22,7 @@
 #include "widgets/QtColor.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -172,6 +173,22 @@ TEST_F(RaceDayViewTest, ARaceChosenWithTheKeysShowsItsHeadingAndCardInCoreColour
     // And the number cell next to it in its own colour, not the bracket's.
     const QRect number = grid.visualRect(grid.model()->index(row - 1, 1));
     EXPECT_EQ(shown.pixelColor(number.topLeft() + QPoint(2, 2)), qcolor(card.paint(row, 1).background));
+}
+
+TEST_F(RaceDayViewTest, ADayChosenWithTheKeysIsLoadedAndItsResultsStateShown) {
+    ASSERT_GE(m_form->DateCombo.items.size(), 3u);
+    auto& days = child<QComboBox>("DateCombo");
+    days.setFocus();
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(&days, &down);
+
+    EXPECT_EQ(m_form->DateCombo.itemIndex, 2);
+    EXPECT_EQ(m_form->store().DayName, m_form->DateCombo.items[2]);
+    EXPECT_EQ(m_form->DatList.itemIndex, 0);
+    const auto& state = child<QLabel>("SeiRecLabel");
+    EXPECT_EQ(state.text(), QStringLiteral("成績記録済"));
+    EXPECT_TRUE(state.autoFillBackground());
+    EXPECT_EQ(state.palette().color(QPalette::Window), qcolor(m_form->SeiRecLabel.color));
 }
 
 TEST_F(RaceDayViewTest, AHeaderClickSortsTheEntriesTableBothWays) {
