@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCursor>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
