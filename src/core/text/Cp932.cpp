@@ -1,9 +1,11 @@
 #include "text/Cp932.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
+#include <vector>
 
 namespace renoka {
 namespace {
@@ -133,15 +135,74 @@ std::string toUtf8(std::string_view cp932) {
     return out;
 }
 
-std::string fromUtf16(std::u16string_view utf16) {
-    std::string in(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2);
-    std::string out;
-    utf16ToCp932().convert(in, out, "?", 2);
-    return out;
+namespace {
+
+// What each UTF-16 unit becomes in CP932, learnt from iconv one character at a time and kept: records are
+// mostly ASCII and a small set of kana and kanji, so after the first few records every character is a lookup.
+class Utf16Table {
+public:
+    // Appends the CP932 bytes of one BMP character (not ASCII, not a surrogate).
+    void append(char16_t unit, std::string& out) {
+        uint32_t& entry = m_entries[unit];
+        if (entry == kUnknown) entry = learn(unit);
+        if (entry == kUnmappable) {
+            out += '?';
+        } else if (entry & kDouble) {
+            out += static_cast<char>((entry >> 8) & 0xFF);
+            out += static_cast<char>(entry & 0xFF);
+        } else {
+            out += static_cast<char>(entry & 0xFF);
+        }
+    }
+
+private:
+    static constexpr uint32_t kUnknown = 0;
+    static constexpr uint32_t kSingle = 0x10000;
+    static constexpr uint32_t kDouble = 0x20000;
+    static constexpr uint32_t kUnmappable = 0x40000;
+
+    static uint32_t learn(char16_t unit) {
+        const char bytes[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+        std::string out;
+        if (!utf16ToCp932().convertBytes(bytes, 2, out, "", 2) || out.empty() || out.size() > 2) return kUnmappable;
+        if (out.size() == 1) return kSingle | static_cast<unsigned char>(out[0]);
+        return kDouble | (static_cast<uint32_t>(static_cast<unsigned char>(out[0])) << 8) |
+               static_cast<unsigned char>(out[1]);
+    }
+
+    std::vector<uint32_t> m_entries = std::vector<uint32_t>(65536, kUnknown);
+};
+
+Utf16Table& utf16Table() {
+    thread_local Utf16Table table;
+    return table;
 }
 
+} // namespace
+
 void fromUtf16Into(std::u16string_view utf16, std::string& out) {
-    utf16ToCp932().convertBytes(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2, out, "?", 2);
+    out.clear();
+    out.reserve(utf16.size() * 2);
+    Utf16Table* table = nullptr;
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        const char16_t unit = utf16[i];
+        if (unit < 0x80) {
+            out += static_cast<char>(unit);
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            // Nothing outside the BMP has a CP932 form: one "?" for the pair (or a stray half).
+            out += '?';
+            if (unit <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) ++i;
+        } else {
+            if (!table) table = &utf16Table();
+            table->append(unit, out);
+        }
+    }
+}
+
+std::string fromUtf16(std::u16string_view utf16) {
+    std::string out;
+    fromUtf16Into(utf16, out);
+    return out;
 }
 
 std::u16string toUtf16(std::string_view cp932) {

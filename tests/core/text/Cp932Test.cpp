@@ -48,3 +48,29 @@ TEST(Cp932Test, ConvertingIntoAReusedBufferGivesTheSameBytes) {
 }
 
 } // namespace
+
+namespace {
+
+std::string utf8Of(char16_t unit) {
+    std::string s;
+    if (unit < 0x800) {
+        s += static_cast<char>(0xC0 | (unit >> 6));
+    } else {
+        s += static_cast<char>(0xE0 | (unit >> 12));
+        s += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+    }
+    s += static_cast<char>(0x80 | (unit & 0x3F));
+    return s;
+}
+
+TEST(Cp932Test, TheWideTextLookupAgreesWithTheCodecForEveryCharacter) {
+    int differences = 0;
+    for (uint32_t unit = 0x80; unit <= 0xFFFF; ++unit) {
+        if (unit >= 0xD800 && unit <= 0xDFFF) continue;
+        const char16_t c = static_cast<char16_t>(unit);
+        if (fromUtf16(std::u16string(1, c)) != sj(utf8Of(c)) && ++differences <= 5) ADD_FAILURE() << "U+" << unit;
+    }
+    EXPECT_EQ(differences, 0);
+}
+
+} // namespace
