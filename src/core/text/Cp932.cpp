@@ -141,17 +141,17 @@ namespace {
 // mostly ASCII and a small set of kana and kanji, so after the first few records every character is a lookup.
 class Utf16Table {
 public:
-    // Appends the CP932 bytes of one BMP character (not ASCII, not a surrogate).
-    void append(char16_t unit, std::string& out) {
+    // Writes the CP932 bytes of one BMP character (not ASCII, not a surrogate) at `p` and moves past them.
+    void write(char16_t unit, char*& p) {
         uint32_t& entry = m_entries[unit];
         if (entry == kUnknown) entry = learn(unit);
         if (entry == kUnmappable) {
-            out += '?';
+            *p++ = '?';
         } else if (entry & kDouble) {
-            out += static_cast<char>((entry >> 8) & 0xFF);
-            out += static_cast<char>(entry & 0xFF);
+            *p++ = static_cast<char>((entry >> 8) & 0xFF);
+            *p++ = static_cast<char>(entry & 0xFF);
         } else {
-            out += static_cast<char>(entry & 0xFF);
+            *p++ = static_cast<char>(entry & 0xFF);
         }
     }
 
@@ -181,22 +181,25 @@ Utf16Table& utf16Table() {
 } // namespace
 
 void fromUtf16Into(std::u16string_view utf16, std::string& out) {
-    out.clear();
-    out.reserve(utf16.size() * 2);
+    // Every unit gives at most two bytes: size the text once and write through a pointer.
+    out.resize(utf16.size() * 2);
+    char* p = out.data();
     Utf16Table* table = nullptr;
-    for (size_t i = 0; i < utf16.size(); ++i) {
+    const size_t n = utf16.size();
+    for (size_t i = 0; i < n; ++i) {
         const char16_t unit = utf16[i];
         if (unit < 0x80) {
-            out += static_cast<char>(unit);
+            *p++ = static_cast<char>(unit);
         } else if (unit >= 0xD800 && unit <= 0xDFFF) {
             // Nothing outside the BMP has a CP932 form: one "?" for the pair (or a stray half).
-            out += '?';
-            if (unit <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) ++i;
+            *p++ = '?';
+            if (unit <= 0xDBFF && i + 1 < n && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) ++i;
         } else {
             if (!table) table = &utf16Table();
-            table->append(unit, out);
+            table->write(unit, p);
         }
     }
+    out.resize(static_cast<size_t>(p - out.data()));
 }
 
 std::string fromUtf16(std::u16string_view utf16) {
