@@ -1,24 +1,19 @@
 #include "jv/NullJvLink.h"
 
+#include "jv/SoftwareId.h"
 #include "text/Cp932.h"
 
 namespace renoka {
 
 namespace {
 constexpr int32_t NoNewerData = -1;
-constexpr int32_t IdentifierEmpty = -101;
-constexpr int32_t IdentifierTooLong = -102;
-constexpr int32_t IdentifierStartsWithBlank = -103;
 constexpr int32_t NotInitialised = -201;
 constexpr int32_t StreamAlreadyOpen = -202;
 constexpr int32_t NoStreamOpen = -203;
 } // namespace
 
 int32_t NullJvLink::JVInit(const std::u16string& softwareId) {
-    if (softwareId.empty()) return IdentifierEmpty;
-    // The control counts the identifier in bytes of the 8-bit code page, not in characters.
-    if (fromUtf16(softwareId).size() >= 64) return IdentifierTooLong;
-    if (softwareId.front() == u' ') return IdentifierStartsWithBlank;
+    if (const int32_t refused = checkSoftwareId(softwareId)) return refused;
     m_initialised = true;
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The identifier this program gives the data-access control at start-up, and the version shown to the user.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,9 @@ inline std::u16string softwareIdentifier() {
         id.push_back(static_cast<char16_t>(c));
     return id;
 }
+
+// How the control judges an identifier passed to JVInit: 0 when acceptable, else -101 (empty), -102 (64 bytes or
+// more in the 8-bit code page) or -103 (begins with a blank). Every implementation of the port answers alike.
+int32_t checkSoftwareId(const std::u16string& softwareId);
 
 } // namespace renoka

@@ -1,6 +1,7 @@
 #include "jv/sim/SimJvLink.h"
 
 #include "jv/sim/ProviderIni.h"
+#include "jv/SoftwareId.h"
 #include "text/Cp932.h"
 
 #include <algorithm>
@@ -12,9 +13,6 @@ namespace renoka {
 namespace {
 
 constexpr int32_t NoNewerData = -1;
-constexpr int32_t IdentifierEmpty = -101;
-constexpr int32_t IdentifierTooLong = -102;
-constexpr int32_t IdentifierStartsWithBlank = -103;
 constexpr int32_t DataSpecWrong = -111;
 constexpr int32_t FromTimeWrong = -112;
 constexpr int32_t KeyWrong = -114;
@@ -52,10 +50,7 @@ void SimJvLink::setProviderFolder(std::filesystem::path folder) {
 
 int32_t SimJvLink::JVInit(const std::u16string& softwareId) {
     m_faults.reload(m_provider.faultsIni());
-    if (softwareId.empty()) return IdentifierEmpty;
-    // The control counts the identifier in bytes of the 8-bit code page, not in characters.
-    if (fromUtf16(softwareId).size() >= 64) return IdentifierTooLong;
-    if (softwareId.front() == u' ') return IdentifierStartsWithBlank;
+    if (const int32_t refused = checkSoftwareId(softwareId)) return refused;
     if (const int32_t fault = m_faults.due(SimCall::JVInit)) return fault;
     m_initialised = true;
     m_faults.succeeded(SimCall::JVInit);
