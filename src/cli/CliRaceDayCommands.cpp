@@ -57,12 +57,15 @@ bool loadDay(CliContext& context, const std::string& dayArg) {
 int findRace(CliContext& context, const std::string& raceArg) {
     const auto& items = context.form().DatList.items;
     const std::string wanted = sj(raceArg);
-    for (size_t i = 0; i < items.size(); ++i) {
-        std::string compact;
-        for (char c : items[i])
-            if (c != ' ') compact += c;
-        if (items[i] == wanted || compact == wanted) return static_cast<int>(i);
-    }
+    // "東京 1R" may be typed with or without its blank.
+    const auto compact = [](const std::string& text) {
+        std::string out;
+        for (char c : text)
+            if (c != ' ') out += c;
+        return out;
+    };
+    for (size_t i = 0; i < items.size(); ++i)
+        if (compact(items[i]) == compact(wanted)) return static_cast<int>(i);
     const int position = toIntDef(raceArg, 0);
     if (position >= 1 && position <= static_cast<int>(items.size())) return position - 1;
     context.message(sj("レースが見つかりません: ") + wanted);
