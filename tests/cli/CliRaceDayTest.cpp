@@ -1,6 +1,6 @@
 // The command line from an empty program folder to a race on screen: the first download makes the demo data
 // service, a second finds nothing new, and a day and its races print as text.
-#include "CliApp.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -12,21 +12,7 @@ using namespace renoka::test;
 
 namespace {
 
-struct CliOutcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string drain(std::FILE* f) {
-    std::rewind(f);
-    std::string text;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    std::fclose(f);
-    return text;
-}
+using CliOutcome = CliRun;
 
 class CliRaceDayTest : public testing::Test {
 protected:
@@ -40,13 +26,7 @@ protected:
     }
     static CliOutcome cli(std::vector<std::string> args) {
         args.insert(args.begin(), {"--home", s_home->path().string()});
-        std::FILE* out = std::tmpfile();
-        std::FILE* err = std::tmpfile();
-        CliOutcome run;
-        run.status = cli::runCli(args, out, err);
-        run.out = drain(out);
-        run.err = drain(err);
-        return run;
+        return runCliCaptured(args);
     }
     static TempDir* s_home;
     static CliOutcome* s_download;

@@ -1,43 +1,17 @@
-#include "CliApp.h"
+#include "support/CliRun.h"
 #include "platform/FileIo.h"
 #include "support/TempDir.h"
 #include "text/Cp932.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 
 using namespace renoka;
 using namespace renoka::test;
 
 namespace {
 
-// Runs the CLI and captures what it printed.
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string drain(std::FILE* f) {
-    std::rewind(f);
-    std::string text;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    std::fclose(f);
-    return text;
-}
-
-CliRun runCli(const std::vector<std::string>& args) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    CliRun run;
-    run.status = cli::runCli(args, out, err);
-    run.out = drain(out);
-    run.err = drain(err);
-    return run;
-}
+CliRun runCli(const std::vector<std::string>& args) { return runCliCaptured(args); }
 
 TEST(CliVersionTest, PrintsTheVersionAfterTheHeadlessStartUp) {
     TempDir dir;

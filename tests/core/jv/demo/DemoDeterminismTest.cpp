@@ -2,7 +2,7 @@
 // is made by renoka-cli make-demo.
 #include "DemoFolder.h"
 
-#include "CliApp.h"
+#include "support/CliRun.h"
 #include "app/Errors.h"
 #include "platform/FileIo.h"
 #include "support/TempDir.h"
@@ -73,31 +73,7 @@ TEST(DemoDeterminismTest, ReplacesAnEarlierDemoButRefusesAForeignFolder) {
         EXPECT_THROW(demo::makeDemoProvider(options(dir / "bad", days, 1)), FileError) << days;
 }
 
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string drain(std::FILE* f) {
-    std::rewind(f);
-    std::string text;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        text.append(buf, n);
-    std::fclose(f);
-    return text;
-}
-
-CliRun run(const std::vector<std::string>& args) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    CliRun r;
-    r.status = cli::runCli(args, out, err);
-    r.out = drain(out);
-    r.err = drain(err);
-    return r;
-}
+CliRun run(const std::vector<std::string>& args) { return runCliCaptured(args); }
 
 TEST(DemoCliTest, MakeDemoWritesIntoTheProgramFolderByDefault) {
     TempDir dir;
