@@ -1,16 +1,12 @@
 #include "jv/NullJvLink.h"
 
+#include "jv/JvResultCodes.h"
 #include "jv/SoftwareId.h"
 #include "text/Cp932.h"
 
 namespace renoka {
 
-namespace {
-constexpr int32_t NoNewerData = -1;
-constexpr int32_t NotInitialised = -201;
-constexpr int32_t StreamAlreadyOpen = -202;
-constexpr int32_t NoStreamOpen = -203;
-} // namespace
+using namespace jvcode;
 
 int32_t NullJvLink::JVInit(const std::u16string& softwareId) {
     if (const int32_t refused = checkSoftwareId(softwareId)) return refused;

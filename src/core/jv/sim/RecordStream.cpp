@@ -2,6 +2,7 @@
 
 #include "app/Errors.h"
 #include "platform/FileIo.h"
+#include "jv/JvResultCodes.h"
 #include "text/Cp932.h"
 
 #include <QString>
@@ -10,14 +11,9 @@
 
 namespace renoka {
 
-namespace {
+using namespace jvcode;
 
-constexpr int32_t FileChanged = -1;
-constexpr int32_t StillDownloading = -3;
-constexpr int32_t FileSizeWrong = -402;
-constexpr int32_t FileContentWrong = -403;
-constexpr int32_t DownloadFailed = -502;
-constexpr int32_t FileMissing = -503;
+namespace {
 
 // Most records (every odds record, most of the others' bytes) are plain ASCII, where CP932 and UTF-16 agree code
 // for code; widening them in place keeps the caller's buffer and skips the converter. Anything else goes through

@@ -1,6 +1,7 @@
 #include "jv/sim/SimJvLink.h"
 
 #include "jv/sim/ProviderIni.h"
+#include "jv/JvResultCodes.h"
 #include "jv/SoftwareId.h"
 #include "text/Cp932.h"
 
@@ -10,17 +11,9 @@
 
 namespace renoka {
 
-namespace {
+using namespace jvcode;
 
-constexpr int32_t NoNewerData = -1;
-constexpr int32_t DataSpecWrong = -111;
-constexpr int32_t FromTimeWrong = -112;
-constexpr int32_t KeyWrong = -114;
-constexpr int32_t OptionWrong = -115;
-constexpr int32_t NotInitialised = -201;
-constexpr int32_t StreamAlreadyOpen = -202;
-constexpr int32_t NoStreamOpen = -203;
-constexpr int32_t StillDownloading = -3;
+namespace {
 
 constexpr int kDefaultFilesPerSecond = 40;
 
