@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -30,11 +31,13 @@ const std::vector<std::u16string>& stream() {
 
 void ingest(benchmark::State& state, bool batched) {
     const auto& records = stream();
-    std::unique_ptr<test::TempDir> home;
+    // Every run writes into a folder of its own, and the folders are removed only after the last run: deleting
+    // thousands of files just before creating thousands more makes the file system's inode allocation crawl,
+    // which a download into a program folder never meets.
+    std::vector<std::unique_ptr<test::TempDir>> homes;
     for (auto _ : state) {
         state.PauseTiming();
-        home.reset(); // removing the last run's files is not part of the measurement
-        home = std::make_unique<test::TempDir>();
+        auto& home = homes.emplace_back(std::make_unique<test::TempDir>());
         for (const char* sub : {"Data", "SEI", "SEIR"}) std::filesystem::create_directories(home->path() / sub);
         DayFileStore files;
         StoredRecordRouter router(files, home->path(), nullptr);
