@@ -42,11 +42,15 @@ StoredRecordRouter::StoredRecordRouter(DayFileStore& files, fs::path programDir,
                                        std::function<void(const std::string&)> reject)
     : m_files(files), m_programDir(std::move(programDir)), m_reject(std::move(reject)) {}
 
-fs::path StoredRecordRouter::path(const std::string& relative) const { return pathUnder(m_programDir, relative); }
+const fs::path& StoredRecordRouter::path(const std::string& relative) {
+    auto it = m_paths.find(relative);
+    if (it == m_paths.end()) it = m_paths.emplace(relative, pathUnder(m_programDir, relative)).first;
+    return it->second;
+}
 
 void StoredRecordRouter::ensureFolder(const std::string& relative) {
     if (m_knownFolders.count(relative)) return;
-    const fs::path folder = path(relative);
+    const fs::path& folder = path(relative);
     std::error_code ec;
     if (fs::is_directory(folder, ec)) {
         m_knownFolders.insert(relative);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace renoka {
@@ -37,7 +38,8 @@ private:
     void routeTm(std::string_view line);
     void routeOdds(int kind, std::string_view line, std::string& label);
     void reject(std::string_view line, const char* reasonUtf8);
-    std::filesystem::path path(const std::string& relative) const;
+    // The file of a relative CP932 path; converted once per file, since most records go to a file seen before.
+    const std::filesystem::path& path(const std::string& relative);
     void ensureFolder(const std::string& relative);
 
     DayFileStore& m_files;
@@ -46,6 +48,7 @@ private:
     int m_rejected = 0;
     std::string m_work; // the zeroed copy of the record being stored
     std::unordered_set<std::string> m_knownFolders; // archive folders known to exist
+    std::unordered_map<std::string, std::filesystem::path> m_paths;
 };
 
 } // namespace renoka
