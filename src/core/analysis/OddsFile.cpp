@@ -6,8 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace renoka {
 
@@ -17,75 +16,73 @@ namespace {
     throw FileError(sj("ファイルを読み込めません: ") + displayPath(file) + sj("（") + systemErrorText(err) + sj("）"));
 }
 
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : m_fd(fd) {}
-    ~FileHandle() { ::close(m_fd); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-// Reads until `len` bytes or the end of the file; returns the bytes read.
-size_t readUpTo(const FileHandle& handle, char* out, size_t len, const std::filesystem::path& file) {
-    size_t got = 0;
-    while (got < len) {
-        const ssize_t n = ::read(handle.fd(), out + got, len - got);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            failRead(file, errno);
-        }
-        if (n == 0) break;
-        got += static_cast<size_t>(n);
-    }
-    return got;
-}
-
 } // namespace
 
 OddsFileReader::Result OddsFileReader::find(const std::filesystem::path& file, size_t recordSize,
                                             std::string_view course, std::string_view race) {
-    m_size = 0;
+    m_found = {};
     if (recordSize < 27 || course.size() != 2 || race.size() != 2) return Result::NotFound;
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return Result::NoFile;
-        failRead(file, errno);
-    }
-    const FileHandle handle(fd);
-    if (m_buffer.size() < recordSize) m_buffer.resize(recordSize);
-    char* buf = m_buffer.data();
+    const std::string_view data = contents(file);
+    if (data.data() == nullptr) return Result::NoFile;
 
-    // `have` bytes of the next record are already in the buffer. Outside a line that is too long, the buffer
-    // always starts at the beginning of a line.
-    size_t have = 0;
+    // Records are looked at in place. Outside a line that is too long, `pos` is always the start of a line.
+    size_t pos = 0;
     bool inLongLine = false;
-    while (true) {
-        have += readUpTo(handle, buf + have, recordSize - have, file);
-        if (have < recordSize) return Result::NotFound;
+    while (pos + recordSize <= data.size()) {
+        const char* chunk = data.data() + pos;
         const size_t searched = inLongLine ? recordSize : recordSize - 1;
-        const auto* lineEnd = static_cast<const char*>(std::memchr(buf, '\n', searched));
-        if (!inLongLine && !lineEnd && buf[recordSize - 2] == '\r' && buf[recordSize - 1] == '\n') {
-            if (std::memcmp(buf + 19, course.data(), 2) == 0 && std::memcmp(buf + 25, race.data(), 2) == 0) {
-                m_size = recordSize;
+        const auto* lineEnd = static_cast<const char*>(std::memchr(chunk, '\n', searched));
+        if (!inLongLine && !lineEnd && chunk[recordSize - 2] == '\r' && chunk[recordSize - 1] == '\n') {
+            if (std::memcmp(chunk + 19, course.data(), 2) == 0 && std::memcmp(chunk + 25, race.data(), 2) == 0) {
+                m_found = std::string_view(chunk, recordSize);
                 return Result::Found;
             }
-            have = 0;
+            pos += recordSize;
         } else if (!lineEnd) {
             // The chunk ends inside a line longer than a record, or exactly at the end of a line that lacks its CR.
-            inLongLine = buf[recordSize - 1] != '\n';
-            have = 0;
+            inLongLine = chunk[recordSize - 1] != '\n';
+            pos += recordSize;
         } else {
-            // A shorter line: drop it and go on from the next line with the bytes already read.
-            const auto next = static_cast<size_t>(lineEnd - buf) + 1;
-            std::memmove(buf, buf + next, recordSize - next);
-            have = recordSize - next;
+            // A shorter line: drop it and go on from the next line.
+            pos += static_cast<size_t>(lineEnd - chunk) + 1;
             inLongLine = false;
         }
     }
+    return Result::NotFound;
+}
+
+std::string_view OddsFileReader::contents(const std::filesystem::path& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return {};
+        failRead(file, errno);
+    }
+    for (auto& cached : m_files) {
+        if (cached.path != file) continue;
+        const bool unchanged = cached.size == st.st_size && cached.inode == st.st_ino &&
+                               cached.mtimeSec == st.st_mtim.tv_sec && cached.mtimeNsec == st.st_mtim.tv_nsec;
+        if (!unchanged) {
+            if (!readWholeFile(file, cached.bytes)) return {};
+            cached.size = st.st_size;
+            cached.inode = st.st_ino;
+            cached.mtimeSec = st.st_mtim.tv_sec;
+            cached.mtimeNsec = st.st_mtim.tv_nsec;
+        }
+        return std::string_view(cached.bytes.data() ? cached.bytes.data() : "", cached.bytes.size());
+    }
+    // The six odds files of the loaded day are kept; a file of another day replaces the oldest entry.
+    if (m_files.size() >= kCachedFiles) m_files.erase(m_files.begin());
+    CachedFile& added = m_files.emplace_back();
+    added.path = file;
+    if (!readWholeFile(file, added.bytes)) {
+        m_files.pop_back();
+        return {};
+    }
+    added.size = st.st_size;
+    added.inode = st.st_ino;
+    added.mtimeSec = st.st_mtim.tv_sec;
+    added.mtimeNsec = st.st_mtim.tv_nsec;
+    return std::string_view(added.bytes.data() ? added.bytes.data() : "", added.bytes.size());
 }
 
 } // namespace renoka

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace renoka {
 
@@ -18,13 +19,26 @@ public:
     // A file that exists but cannot be read is a FileError.
     Result find(const std::filesystem::path& file, size_t recordSize, std::string_view course, std::string_view race);
 
-    // The record found by the last successful find.
-    std::string_view record() const { return {m_buffer.data(), m_size}; }
+    // The record found by the last successful find (valid until the next find).
+    std::string_view record() const { return m_found; }
 
 private:
-    // Kept from call to call: a day load reads the 83,285-byte trifecta records of 36 races.
-    std::string m_buffer;
-    size_t m_size = 0;
+    // A day load looks for 36 races in each of the six odds files: each file is read once and kept while it is
+    // unchanged on disk (same size, inode and modification time), instead of being read again for every race.
+    static constexpr size_t kCachedFiles = 6;
+    struct CachedFile {
+        std::filesystem::path path;
+        long long size = -1;
+        unsigned long long inode = 0;
+        long long mtimeSec = 0;
+        long long mtimeNsec = 0;
+        std::string bytes;
+    };
+    // The whole file, or a null view when it does not exist.
+    std::string_view contents(const std::filesystem::path& file);
+
+    std::vector<CachedFile> m_files;
+    std::string_view m_found;
 };
 
 } // namespace renoka
