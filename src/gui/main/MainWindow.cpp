@@ -9,6 +9,7 @@
 #include "main/RaceCardPage.h"
 #include "main/RaceHeader.h"
 #include "main/ResultsPage.h"
+#include "analysis/OddsIntake.h"
 #include "results/PayoutIntake.h"
 #include "store/DayLoader.h"
 #include "store/RaceCard.h"
@@ -106,6 +107,11 @@ QWidget* MainWindow::buildButtonRow() {
         makeButton("JVBtn", "JVデータ取得", "JRA-VANから蓄積データを取得し、開催日ごとのファイルに取り込みます", row);
     connect(jv, &QPushButton::clicked, this, [this] { run([this] { openGetDataDialog(); }); });
     layout->addWidget(jv);
+    m_directReadButton =
+        makeButton("DirectReadBtn", "一気読み", "一覧のすべての開催日を古い順に読み込みます（読込済みの印がある日は除く）", row);
+    connect(m_directReadButton, &QPushButton::clicked, this,
+            [this] { run([this] { m_form.dayLoader().DirectReadBtnClick(); }); });
+    layout->addWidget(m_directReadButton);
     layout->addStretch(1);
 
     QPushButton* help = makeButton("HelpButton", "ヘルプ", "使用解説書(RENOKA.pdf)を開きます", row);
@@ -226,6 +232,8 @@ void MainWindow::wireMenus() {
     wire("QuitMenu", [this] { m_form.QuitButtonClick(); });
     wire("HelpMenu", [this] { m_form.HelpButtonClick(); });
     wire("hidelist", [this] { m_form.hidelistClick(); });
+    wire("T1", [this] { m_form.odds().T1Click(); });
+    wire("N12", [this] { m_form.odds().N12Click(); });
 }
 
 void MainWindow::openGetDataDialog() {
@@ -265,6 +273,7 @@ void MainWindow::showForm() {
     showList(*m_dateCombo, m_form.DateCombo);
     showList(*m_datList, m_form.DatList);
     m_listPanel->setVisible(m_form.visibility.Panel6);
+    m_directReadButton->setVisible(m_form.visibility.DirectReadBtn);
     showLabels();
     m_raceHeader->setVisible(m_form.visibility.Panel8);
     m_pages->setVisible(m_form.visibility.PageControl1);

@@ -79,6 +79,7 @@ private:
     QLabel* m_statusLabel = nullptr;
     QLabel* m_progressLabel = nullptr;
     QLabel* m_clockLabel = nullptr;
+    QPushButton* m_directReadButton = nullptr;
     QTimer* m_clockTimer = nullptr;
     QTimer* m_progressTimer = nullptr;
     int m_handlerDepth = 0;
