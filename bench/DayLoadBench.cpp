@@ -53,7 +53,8 @@ struct DemoDay {
         dialog.CheckBox2 = true;
         dialog.DateTimePicker1 = QDateTime(QDate(2020, 1, 1), QTime(0, 0));
         dialog.ButtonStartClick();
-        while (dialog.TimerJVStatus.enabled) dialog.TimerJVStatusTimer();
+        while (dialog.TimerJVStatus.enabled)
+            dialog.TimerJVStatusTimer();
         dialog.FormCloseQuery();
         // The fullest day: the newest one with a final trifecta odds file.
         const auto& days = form->DateCombo.items;
@@ -90,7 +91,8 @@ DemoDay& demoDay() {
 
 void BM_DayLoad(benchmark::State& state) {
     DemoDay& day = demoDay();
-    for (auto _ : state) day.load();
+    for (auto _ : state)
+        day.load();
     state.counters["races"] = day.form->store().LoadedRaceCount;
 }
 

@@ -23,7 +23,8 @@ const std::vector<std::u16string>& stream() {
         options.horsePool = 6000; // archives of about 12 runs
         options.foreignEvery = 12;
         std::vector<std::u16string> out;
-        for (const auto& line : test::syntheticSetupStream(options)) out.push_back(toUtf16(line + "\r\n"));
+        for (const auto& line : test::syntheticSetupStream(options))
+            out.push_back(toUtf16(line + "\r\n"));
         return out;
     }();
     return wide;
@@ -38,7 +39,8 @@ void ingest(benchmark::State& state, bool batched) {
     for (auto _ : state) {
         state.PauseTiming();
         auto& home = homes.emplace_back(std::make_unique<test::TempDir>());
-        for (const char* sub : {"Data", "SEI", "SEIR"}) std::filesystem::create_directories(home->path() / sub);
+        for (const char* sub : {"Data", "SEI", "SEIR"})
+            std::filesystem::create_directories(home->path() / sub);
         DayFileStore files;
         StoredRecordRouter router(files, home->path(), nullptr);
         const RouteConditions conditions{20200101, "2011", true};
@@ -57,8 +59,12 @@ void ingest(benchmark::State& state, bool batched) {
     state.counters["records"] = static_cast<double>(records.size());
 }
 
-void BM_DownloadIngest(benchmark::State& state) { ingest(state, true); }
-void BM_DownloadIngestPerRecord(benchmark::State& state) { ingest(state, false); }
+void BM_DownloadIngest(benchmark::State& state) {
+    ingest(state, true);
+}
+void BM_DownloadIngestPerRecord(benchmark::State& state) {
+    ingest(state, false);
+}
 
 BENCHMARK(BM_DownloadIngest)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_DownloadIngestPerRecord)->Unit(benchmark::kMillisecond)->Iterations(1);

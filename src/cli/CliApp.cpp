@@ -15,7 +15,8 @@ void printUsage(std::FILE* err) {
     std::fputs("使い方: renoka-cli [--home DIR] [--now \"YYYY-MM-DD hh:mm[:ss]\"] [--yes|--no] COMMAND ...\n"
                "コマンド:\n",
                err);
-    for (const auto& c : commands()) std::fprintf(err, "  %-10s %s\n", c.name, c.helpUtf8);
+    for (const auto& c : commands())
+        std::fprintf(err, "  %-10s %s\n", c.name, c.helpUtf8);
 }
 
 // Reads the options before the command; false on a usage error (message already printed).

@@ -17,7 +17,9 @@ void CliContext::message(const std::string& cp932) const {
     std::fflush(m_err);
 }
 
-void CliContext::print(const std::string& cp932) const { std::fprintf(m_out, "%s\n", toUtf8(cp932).c_str()); }
+void CliContext::print(const std::string& cp932) const {
+    std::fprintf(m_out, "%s\n", toUtf8(cp932).c_str());
+}
 
 bool CliContext::start() {
     const auto programDir = resolveProgramDir(m_options.home);
@@ -34,7 +36,8 @@ bool CliContext::start() {
         message(sj(kJvLinkMissingMessage));
         return false;
     }
-    m_form = std::make_unique<TMainForm>(programDir, MainFormPorts{*m_desktop, *m_clock, *m_sound, *m_jvLink, *m_registry});
+    m_form =
+        std::make_unique<TMainForm>(programDir, MainFormPorts{*m_desktop, *m_clock, *m_sound, *m_jvLink, *m_registry});
     try {
         m_form->FormCreate();
     } catch (const RenokaError& e) {

@@ -55,7 +55,8 @@ int daysCommand(CliContext& context, const std::vector<std::string>& args) {
         context.message(sj("days に引数は要りません。"));
         return kExitUsage;
     }
-    for (const auto& day : context.form().DateCombo.items) context.print(day);
+    for (const auto& day : context.form().DateCombo.items)
+        context.print(day);
     return kExitDone;
 }
 

@@ -95,7 +95,7 @@ void showResults(CliContext& context) {
 void showOdds(CliContext& context) {
     OddsBoard& board = context.form().oddsBoard();
     board.refresh(context.form().store().CurrentRace);
-    const TextGrid* grids[] = {&board.WinPlace, &board.Bracket, &board.Quinella,
+    const TextGrid* grids[] = {&board.WinPlace, &board.Bracket,  &board.Quinella,
                                &board.Lists[0], &board.Lists[1], &board.Lists[2]};
     for (int i = 0; i < 6; ++i) {
         context.print("[" + OddsBoard::caption(i) + "]");
@@ -111,7 +111,8 @@ int loadCommand(CliContext& context, const std::vector<std::string>& args) {
         return kExitUsage;
     }
     if (!loadDay(context, args[0])) return kExitFailed;
-    for (const auto& race : context.form().DatList.items) context.print(race);
+    for (const auto& race : context.form().DatList.items)
+        context.print(race);
     context.print(context.form().SeiRecLabel.text);
     return kExitDone;
 }

@@ -1,17 +1,18 @@
-#include "support/CliRun.h"
 #include "platform/FileIo.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 #include "text/Cp932.h"
 
 #include <gtest/gtest.h>
-
 
 using namespace renoka;
 using namespace renoka::test;
 
 namespace {
 
-CliRun runCli(const std::vector<std::string>& args) { return runCliCaptured(args); }
+CliRun runCli(const std::vector<std::string>& args) {
+    return runCliCaptured(args);
+}
 
 TEST(CliVersionTest, PrintsTheVersionAfterTheHeadlessStartUp) {
     TempDir dir;
@@ -19,7 +20,8 @@ TEST(CliVersionTest, PrintsTheVersionAfterTheHeadlessStartUp) {
     CliRun run = runCli({"--home", home, "--now", "2026-12-08 10:11", "version"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "RENOKA Ver.1.04\n");
-    for (const char* sub : {"Data", "kaime", "CHG", "SEI", "SEIR"}) EXPECT_TRUE(fs::is_directory(dir / "home" / sub));
+    for (const char* sub : {"Data", "kaime", "CHG", "SEI", "SEIR"})
+        EXPECT_TRUE(fs::is_directory(dir / "home" / sub));
     auto log = loadLines(dir / "home" / "ErrorLog.txt");
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(toUtf8(log[0]).substr(0, 34), "ソフト起動：2026/12/08 10:11");

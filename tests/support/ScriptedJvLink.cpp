@@ -5,7 +5,9 @@
 namespace renoka::test {
 
 namespace {
-std::string ascii(const std::u16string& s) { return std::string(s.begin(), s.end()); }
+std::string ascii(const std::u16string& s) {
+    return std::string(s.begin(), s.end());
+}
 } // namespace
 
 int32_t ScriptedJvLink::JVInit(const std::u16string&) {
@@ -19,8 +21,7 @@ int32_t ScriptedJvLink::JVSetUIProperties() {
 }
 
 int32_t ScriptedJvLink::JVOpen(const std::u16string& dataSpec, const std::u16string& fromTime, int32_t option,
-                               int32_t& readCountOut, int32_t& downloadCountOut,
-                               std::u16string& lastFileTimestampOut) {
+                               int32_t& readCountOut, int32_t& downloadCountOut, std::u16string& lastFileTimestampOut) {
     calls.push_back("JVOpen " + ascii(dataSpec) + " " + ascii(fromTime) + " " + std::to_string(option));
     readCountOut = readCount;
     downloadCountOut = downloadCount;

@@ -10,9 +10,13 @@ void ScriptedDesktop::expectConfirm(bool answer, std::string expectedUtf8) {
     m_confirms.push_back({answer, std::move(expectedUtf8)});
 }
 
-void ScriptedDesktop::expectFolder(std::optional<std::string> folder) { m_folders.push_back(std::move(folder)); }
+void ScriptedDesktop::expectFolder(std::optional<std::string> folder) {
+    m_folders.push_back(std::move(folder));
+}
 
-void ScriptedDesktop::information(const std::string& message) { messages.push_back(toUtf8(message)); }
+void ScriptedDesktop::information(const std::string& message) {
+    messages.push_back(toUtf8(message));
+}
 
 bool ScriptedDesktop::confirm(const std::string& message) {
     const std::string text = toUtf8(message);
@@ -50,7 +54,9 @@ bool ScriptedDesktop::startProgram(const std::filesystem::path& executable, cons
     return startProgramResult;
 }
 
-FakeClock::FakeClock(const char* japanTime) { set(japanTime); }
+FakeClock::FakeClock(const char* japanTime) {
+    set(japanTime);
+}
 
 void FakeClock::set(const char* japanTime) {
     m_now = parseJapanTime(QString::fromLatin1(japanTime));

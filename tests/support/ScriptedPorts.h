@@ -6,8 +6,8 @@
 #include "platform/SoundPlayer.h"
 
 #include <deque>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 

@@ -33,7 +33,9 @@ std::string blankRecord(const char* type, char kind, size_t length) {
     return r;
 }
 
-void put(std::string& r, int pos, const std::string& text) { r.replace(static_cast<size_t>(pos - 1), text.size(), text); }
+void put(std::string& r, int pos, const std::string& text) {
+    r.replace(static_cast<size_t>(pos - 1), text.size(), text);
+}
 
 std::string raceKey(const QDate& day, const char* course, int kai, int nichi, int race) {
     return day.toString(QStringLiteral("yyyyMMdd")).toStdString() + course + fmt("%02d%02d%02d", kai, nichi, race);
@@ -44,8 +46,10 @@ std::string horseName(int horse) {
                                             "キ", "シ", "チ", "ニ", "ヒ", "ミ", "リ", "ル", "レ", "ロ"};
     std::string name;
     int n = horse + 7;
-    for (int i = 0; i < 6; ++i, n /= 20) name += sj(syllables[n % 20]);
-    while (name.size() < 36) name += sj("　");
+    for (int i = 0; i < 6; ++i, n /= 20)
+        name += sj(syllables[n % 20]);
+    while (name.size() < 36)
+        name += sj("　");
     return name;
 }
 

@@ -12,7 +12,9 @@ namespace renoka {
 
 namespace {
 
-std::string ninkiText(int32_t ninki) { return ninki > 0 ? fmt("%3d", ninki) : std::string(); }
+std::string ninkiText(int32_t ninki) {
+    return ninki > 0 ? fmt("%3d", ninki) : std::string();
+}
 
 // A sort key that puts real odds in ascending order and no-votes / cancelled / missing entries after them.
 std::string oddsKey(double odds, int index) {
@@ -29,7 +31,8 @@ std::string OddsBoard::oddsText(double odds) {
 }
 
 std::string OddsBoard::caption(int grid) {
-    static const char* const captions[] = {"単勝・複勝", "枠連", "馬連（右上）・ワイド（左下）", "馬単", "３連複", "３連単"};
+    static const char* const captions[] = {"単勝・複勝", "枠連",   "馬連（右上）・ワイド（左下）",
+                                           "馬単",       "３連複", "３連単"};
     return (grid >= 0 && grid < 6) ? sj(captions[grid]) : std::string();
 }
 
@@ -41,7 +44,8 @@ void OddsBoard::refresh(int slot) {
 
     WinPlace = TextGrid(6, horses + 1);
     const char* const heads[] = {"馬番", "馬名", "単勝", "人気", "複勝", "人気"};
-    for (int c = 0; c < 6; ++c) WinPlace.setCell(c, 0, sj(heads[c]));
+    for (int c = 0; c < 6; ++c)
+        WinPlace.setCell(c, 0, sj(heads[c]));
     for (int h = 0; h < horses; ++h) {
         const size_t i = static_cast<size_t>(h);
         WinPlace.setCell(0, h + 1, fmt("%2d", h + 1));
@@ -80,7 +84,8 @@ void OddsBoard::refresh(int slot) {
         }
     }
 
-    for (List list : {List::Exacta, List::Trio, List::Trifecta}) fillList(list);
+    for (List list : {List::Exacta, List::Trio, List::Trifecta})
+        fillList(list);
 }
 
 void OddsBoard::sortList(List list, bool byOdds) {
@@ -121,11 +126,14 @@ void OddsBoard::fillList(List list) {
             }
         }
     std::vector<size_t> order(entries.size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
     if (m_byOdds[static_cast<size_t>(list)]) {
         SortedStringList keys;
-        for (size_t i = 0; i < entries.size(); ++i) keys.add(oddsKey(entries[i].odds, static_cast<int>(i)));
-        for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<size_t>(toInt(keys[static_cast<int>(i)].substr(12)));
+        for (size_t i = 0; i < entries.size(); ++i)
+            keys.add(oddsKey(entries[i].odds, static_cast<int>(i)));
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = static_cast<size_t>(toInt(keys[static_cast<int>(i)].substr(12)));
     }
     TextGrid& grid = Lists[static_cast<size_t>(list)];
     grid = TextGrid(3, static_cast<int>(entries.size()) + 1);

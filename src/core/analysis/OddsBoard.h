@@ -23,9 +23,9 @@ public:
     void sortList(List list, bool byOdds);
     bool sortedByOdds(List list) const { return m_byOdds[static_cast<size_t>(list)]; }
 
-    TextGrid WinPlace; // 馬番, 馬名, 単勝, 人気, 複勝, 人気
-    TextGrid Bracket;  // 9 x 9: brackets across and down, odds where the row bracket <= the column bracket
-    TextGrid Quinella; // 19 x 19: 馬連 above the diagonal (row < column), ワイド below it
+    TextGrid WinPlace;             // 馬番, 馬名, 単勝, 人気, 複勝, 人気
+    TextGrid Bracket;              // 9 x 9: brackets across and down, odds where the row bracket <= the column bracket
+    TextGrid Quinella;             // 19 x 19: 馬連 above the diagonal (row < column), ワイド below it
     std::array<TextGrid, 3> Lists; // 組番, オッズ, 人気 for 馬単, ３連複, ３連単
 
     // The captions of the grids, in the order above (CP932).

@@ -55,7 +55,9 @@ bool endsWithSingleByte(std::string_view s, char c) {
     return !s.empty() && lastStart == s.size() - 1 && s.back() == c;
 }
 
-std::vector<std::string> loadIni(const std::filesystem::path& path) { return loadLines(path); }
+std::vector<std::string> loadIni(const std::filesystem::path& path) {
+    return loadLines(path);
+}
 
 std::optional<std::string> findValue(const std::vector<std::string>& lines, std::string_view section,
                                      std::string_view key) {

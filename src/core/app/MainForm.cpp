@@ -24,7 +24,9 @@ namespace renoka {
 
 namespace fs = std::filesystem;
 
-fs::path settingsFileOf(const fs::path& programDir) { return programDir / "renoka.ini"; }
+fs::path settingsFileOf(const fs::path& programDir) {
+    return programDir / "renoka.ini";
+}
 
 TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     : m_programDir(std::move(programDir)), m_ports(ports), m_ini(settingsFileOf(m_programDir)),
@@ -41,9 +43,13 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
 
 TMainForm::~TMainForm() = default;
 
-std::string TMainForm::programDirText() const { return displayPath(m_programDir); }
+std::string TMainForm::programDirText() const {
+    return displayPath(m_programDir);
+}
 
-fs::path TMainForm::pathOf(std::string_view cp932Relative) const { return pathUnder(m_programDir, cp932Relative); }
+fs::path TMainForm::pathOf(std::string_view cp932Relative) const {
+    return pathUnder(m_programDir, cp932Relative);
+}
 
 void TMainForm::restoreFolderSettings() {
     struct Lookup {
@@ -102,7 +108,8 @@ void TMainForm::FormCreate() {
 
     TrackedHorses.clear();
     JockeyCheckList.clear();
-    for (auto& line : loadLines(pathOf("KishuCKList.txt"))) JockeyCheckList.add(std::move(line));
+    for (auto& line : loadLines(pathOf("KishuCKList.txt")))
+        JockeyCheckList.add(std::move(line));
 
     m_errorLog.writeStartEntry(programDirText());
     restoreMenuChecks();
@@ -125,7 +132,8 @@ void TMainForm::FormShow() {
     if (dynamic_cast<SimJvLink*>(&m_ports.jvLink)) {
         try {
             if (ensureDemoProvider(m_programDir, m_ports.clock))
-                StatusLabel.text = sj("デモ用のデータ提供フォルダを作成しました: ") + displayPath(m_programDir / "provider");
+                StatusLabel.text =
+                    sj("デモ用のデータ提供フォルダを作成しました: ") + displayPath(m_programDir / "provider");
         } catch (const RenokaError& e) {
             StatusLabel.text = e.what();
             logError(e.what());
@@ -144,7 +152,9 @@ bool TMainForm::FormCloseQuery(const WindowGeometry& current) {
     return true;
 }
 
-void TMainForm::QuitButtonClick() { closeRequested = true; }
+void TMainForm::QuitButtonClick() {
+    closeRequested = true;
+}
 
 void TMainForm::HelpButtonClick() {
     const fs::path manual = pathOf("RENOKA.pdf");
@@ -165,20 +175,26 @@ void TMainForm::hidelistClick() {
     m_ini.writeBool("datalist", "close", menus.hidelist);
 }
 
-void TMainForm::SpeedButton1Click() { visibility.Panel6 = !visibility.Panel6; }
+void TMainForm::SpeedButton1Click() {
+    visibility.Panel6 = !visibility.Panel6;
+}
 
 void TMainForm::MakeDataListBtnClick() {
     DateCombo.clear();
     DateCombo.items = listDays(pathOf("Data"));
 }
 
-void TMainForm::IniBtnClick() { m_store->IniBtnClick(); }
+void TMainForm::IniBtnClick() {
+    m_store->IniBtnClick();
+}
 
 std::string TMainForm::clockText() const {
     return sj(m_ports.clock.now().toString(QStringLiteral("hh'時'mm'分'ss'秒'")).toStdString());
 }
 
-void TMainForm::Timer2Timer() { ClockLabel.text = clockText(); }
+void TMainForm::Timer2Timer() {
+    ClockLabel.text = clockText();
+}
 
 void TMainForm::logError(const std::string& message) {
     try {

@@ -136,15 +136,15 @@ public:
     WindowGeometry geometry;
     MenuChecks menus;
     FrameVisibility visibility;
-    int RadioGroup1ItemIndex = 0; // 資金配分: 0 均等, 1 比例
-    ListControl DateCombo;        // day names, newest first
-    ListControl DatList;          // races of the loaded day
-    Label StatusLabel;            // data-service errors and progress of unattended work
-    Label SeiRecLabel;            // results state of the loaded day: 成績記録済 / 成績未記録
-    Label RestTimeLabel;          // time left to the next post, shown on today's day only
-    Label PrgrsText;              // the progress window's text line (TPrgrsForm)
+    int RadioGroup1ItemIndex = 0;     // 資金配分: 0 均等, 1 比例
+    ListControl DateCombo;            // day names, newest first
+    ListControl DatList;              // races of the loaded day
+    Label StatusLabel;                // data-service errors and progress of unattended work
+    Label SeiRecLabel;                // results state of the loaded day: 成績記録済 / 成績未記録
+    Label RestTimeLabel;              // time left to the next post, shown on today's day only
+    Label PrgrsText;                  // the progress window's text line (TPrgrsForm)
     TimerState Timer4{false, 600000}; // automatic race-data fetch
-    Label ClockLabel;             // Timer2
+    Label ClockLabel;                 // Timer2
     TimerState Timer2{true, 1000};
     bool closeRequested = false;
 

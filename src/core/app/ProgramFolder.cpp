@@ -21,7 +21,9 @@ fs::path executableFolder() {
     return ec ? fs::path() : exe.parent_path();
 }
 
-bool writable(const fs::path& folder) { return !folder.empty() && ::access(folder.c_str(), W_OK) == 0; }
+bool writable(const fs::path& folder) {
+    return !folder.empty() && ::access(folder.c_str(), W_OK) == 0;
+}
 
 fs::path userDataFolder() {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return fs::path(xdg) / "renoka";
@@ -55,9 +57,9 @@ void prepareProgramFolders(const fs::path& programDir) {
                             systemErrorText(ec ? ec.value() : ENOTDIR) + sj("）"));
     };
     makeFolder(programDir);
-    if (!writable(programDir))
-        throw FileError(sj("プログラムフォルダに書き込めません: ") + displayPath(programDir));
-    for (const char* sub : kProgramSubFolders) makeFolder(programDir / sub);
+    if (!writable(programDir)) throw FileError(sj("プログラムフォルダに書き込めません: ") + displayPath(programDir));
+    for (const char* sub : kProgramSubFolders)
+        makeFolder(programDir / sub);
 }
 
 } // namespace renoka

@@ -6,8 +6,8 @@
 
 #include <QDate>
 
-#include <system_error>
 #include "text/Cp932.h"
+#include <system_error>
 
 namespace renoka {
 

@@ -8,13 +8,17 @@ namespace {
 constexpr int kJapanOffsetSeconds = 9 * 3600;
 }
 
-QDateTime toJapanTime(const QDateTime& moment) { return moment.toOffsetFromUtc(kJapanOffsetSeconds); }
+QDateTime toJapanTime(const QDateTime& moment) {
+    return moment.toOffsetFromUtc(kJapanOffsetSeconds);
+}
 
 QDateTime japanDateTime(const QDate& date, const QTime& time) {
     return QDateTime(date, time, QTimeZone(kJapanOffsetSeconds));
 }
 
-QDateTime SystemClock::now() const { return toJapanTime(QDateTime::currentDateTimeUtc()); }
+QDateTime SystemClock::now() const {
+    return toJapanTime(QDateTime::currentDateTimeUtc());
+}
 
 StartedClock::StartedClock(const QDateTime& start)
     : m_start(toJapanTime(start)), m_startedAtMs(QDateTime::currentMSecsSinceEpoch()) {}

@@ -34,7 +34,9 @@ bool ConsoleDesktop::openFile(const std::filesystem::path& file) {
     return QProcess::startDetached(opener, {QString::fromStdString(file.string())});
 }
 
-void ConsoleDesktop::setClipboardText(const std::string& text) { std::fputs(toUtf8(text).c_str(), stdout); }
+void ConsoleDesktop::setClipboardText(const std::string& text) {
+    std::fputs(toUtf8(text).c_str(), stdout);
+}
 
 bool ConsoleDesktop::startProgram(const std::filesystem::path& executable, const std::string& argument,
                                   const std::filesystem::path& workingFolder) {

@@ -55,13 +55,16 @@ std::string tempSuffix() {
     thread_local std::mt19937_64 rng{std::random_device{}()};
     static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     std::string s = ".tmp";
-    for (int i = 0; i < 8; ++i) s += digits[rng() % 36];
+    for (int i = 0; i < 8; ++i)
+        s += digits[rng() % 36];
     return s;
 }
 
 } // namespace
 
-std::string systemErrorText(int err) { return sj(systemReasonUtf8(err)); }
+std::string systemErrorText(int err) {
+    return sj(systemReasonUtf8(err));
+}
 
 fs::path pathUnder(const fs::path& base, std::string_view cp932Relative) {
     std::string rel = toUtf8(cp932Relative);
@@ -164,7 +167,8 @@ void AtomicWriteBatch::commit() {
 }
 
 AtomicWriteBatch::~AtomicWriteBatch() {
-    for (const auto& p : m_pending) ::unlink(p.temp.c_str());
+    for (const auto& p : m_pending)
+        ::unlink(p.temp.c_str());
 }
 
 std::vector<std::string> splitLines(std::string_view text) {
@@ -188,7 +192,8 @@ std::vector<std::string> splitLines(std::string_view text) {
 
 std::string joinLines(const std::vector<std::string>& lines) {
     size_t total = 0;
-    for (const auto& l : lines) total += l.size() + 2;
+    for (const auto& l : lines)
+        total += l.size() + 2;
     std::string out;
     out.reserve(total);
     for (const auto& l : lines) {
@@ -208,6 +213,8 @@ void saveLines(const fs::path& path, const std::vector<std::string>& lines, bool
     writeFileAtomic(path, joinLines(lines), ownerOnly);
 }
 
-std::string displayPath(const fs::path& path) { return sj(path.string()); }
+std::string displayPath(const fs::path& path) {
+    return sj(path.string());
+}
 
 } // namespace renoka

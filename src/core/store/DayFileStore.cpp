@@ -14,9 +14,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool blankLine(const std::string& line) { return trimView(line).empty(); }
+bool blankLine(const std::string& line) {
+    return trimView(line).empty();
+}
 
-std::string_view keyOf(std::string_view line, int pos, int len) { return field(line, pos, len); }
+std::string_view keyOf(std::string_view line, int pos, int len) {
+    return field(line, pos, len);
+}
 
 } // namespace
 
@@ -50,13 +54,12 @@ void DayFileStore::store(const fs::path& file, CachedFile& cached) {
     m_cache.erase(key);
 }
 
-void DayFileStore::keyedMerge(const fs::path& file, std::string_view line, BlankLineRule rule, int keyPos,
-                              int keyLen) {
+void DayFileStore::keyedMerge(const fs::path& file, std::string_view line, BlankLineRule rule, int keyPos, int keyLen) {
     CachedFile& cached = load(file);
     auto& lines = cached.lines;
     const std::string_view key = keyOf(line, keyPos, keyLen);
-    auto match = std::find_if(lines.begin(), lines.end(),
-                              [&](const std::string& l) { return keyOf(l, keyPos, keyLen) == key; });
+    auto match =
+        std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return keyOf(l, keyPos, keyLen) == key; });
     if (cached.sorted) {
         // The lines are sorted already: moving one line to its place gives what a full sort gives.
         if (match != lines.end()) lines.erase(match);
@@ -79,7 +82,8 @@ void DayFileStore::putRunnerLine(const fs::path& file, int lineIndex, std::strin
     checkIndex(lineIndex, kRunnerLines, "出走馬の行");
     CachedFile& cached = load(file);
     auto& lines = cached.lines;
-    if (lines.size() < static_cast<size_t>(kRunnerLines)) lines.resize(kRunnerLines, std::string(kRunnerLineBytes, ' '));
+    if (lines.size() < static_cast<size_t>(kRunnerLines))
+        lines.resize(kRunnerLines, std::string(kRunnerLineBytes, ' '));
     lines[static_cast<size_t>(lineIndex)].assign(line);
     cached.sorted = false;
     store(file, cached);
@@ -91,7 +95,9 @@ bool DayFileStore::exists(const fs::path& file) const {
     return fs::exists(file, ec);
 }
 
-void DayFileStore::beginBatch() { m_batching = true; }
+void DayFileStore::beginBatch() {
+    m_batching = true;
+}
 
 void DayFileStore::flush() {
     std::exception_ptr firstError;

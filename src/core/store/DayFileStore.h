@@ -18,7 +18,7 @@ enum class BlankLineRule {
 
 class DayFileStore {
 public:
-    static constexpr int kRunnerLines = 216;       // 12 races of 18 horses
+    static constexpr int kRunnerLines = 216;        // 12 races of 18 horses
     static constexpr size_t kRunnerLineBytes = 553; // an SE record without CR LF
 
     // Replaces the first line whose bytes at the key range equal the record's, or adds the record; then sorts

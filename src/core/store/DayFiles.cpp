@@ -20,7 +20,9 @@ std::string dayNameOfDate(std::string_view d) {
     return name;
 }
 
-std::string dayNameOf(std::string_view record) { return dayNameOfDate(field(record, 12, 8)); }
+std::string dayNameOf(std::string_view record) {
+    return dayNameOfDate(field(record, 12, 8));
+}
 
 std::string jraVenueName(std::string_view code) {
     if (code.size() != 2 || !isDigits(code)) return {};
@@ -52,7 +54,9 @@ std::string horseArchiveFile(std::string_view registration) {
     return horseArchiveFolder(registration).append("/").append(registration).append(".jvSEI");
 }
 
-std::string foreignRaceFolder(std::string_view year) { return std::string("SEIR/").append(year); }
+std::string foreignRaceFolder(std::string_view year) {
+    return std::string("SEIR/").append(year);
+}
 
 std::string foreignRaceFile(std::string_view record) {
     return foreignRaceFolder(field(record, 12, 4)).append("/").append(field(record, 12, 10)).append(".jvSERA");

@@ -19,12 +19,12 @@ std::string jraVenueName(std::string_view courseCode);
 bool knownCourseCode(std::string_view courseCode);
 
 // Relative data paths (CP932, "/" separated) under the program folder.
-std::string dayFile(std::string_view dayName, std::string_view extension);                     // Data/<day><ext>
-std::string runnerFile(std::string_view dayName, std::string_view venue);                      // Data/<day><venue>.jvSEr
-std::string horseArchiveFolder(std::string_view registration);                                 // SEI/<first 4>
-std::string horseArchiveFile(std::string_view registration);                                   // SEI/<4>/<reg>.jvSEI
-std::string foreignRaceFolder(std::string_view year);                                          // SEIR/<yyyy>
-std::string foreignRaceFile(std::string_view record);                                          // SEIR/<yyyy>/<12-21>.jvSERA
+std::string dayFile(std::string_view dayName, std::string_view extension); // Data/<day><ext>
+std::string runnerFile(std::string_view dayName, std::string_view venue);  // Data/<day><venue>.jvSEr
+std::string horseArchiveFolder(std::string_view registration);             // SEI/<first 4>
+std::string horseArchiveFile(std::string_view registration);               // SEI/<4>/<reg>.jvSEI
+std::string foreignRaceFolder(std::string_view year);                      // SEIR/<yyyy>
+std::string foreignRaceFile(std::string_view record);                      // SEIR/<yyyy>/<12-21>.jvSERA
 
 // Positions 3-11 (data kind and creation date) replaced by "000000000".
 void zeroKindAndDate(std::string& record);

@@ -19,7 +19,8 @@ std::vector<std::string> listDays(const std::filesystem::path& dataFolder) {
     std::vector<std::string> days;
     days.reserve(names.size());
     // The day name is the first 14 bytes of the file name.
-    for (auto it = names.rbegin(); it != names.rend(); ++it) days.push_back(it->substr(0, 14));
+    for (auto it = names.rbegin(); it != names.rend(); ++it)
+        days.push_back(it->substr(0, 14));
     return days;
 }
 

@@ -39,7 +39,9 @@ bool blankYear(std::string_view record) {
 } // namespace
 
 bool DayLoader::automaticDay(std::string_view dayName, const QDateTime& now) {
-    const auto nameOf = [](const QDate& d) { return dayNameOfDate(d.toString(QStringLiteral("yyyyMMdd")).toStdString()); };
+    const auto nameOf = [](const QDate& d) {
+        return dayNameOfDate(d.toString(QStringLiteral("yyyyMMdd")).toStdString());
+    };
     if (dayName == nameOf(now.date())) return true;
     return dayName == nameOf(now.date().addDays(1)) && now.toString(QStringLiteral("hhmm")) >= QLatin1String("1800");
 }

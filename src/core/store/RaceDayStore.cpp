@@ -20,11 +20,21 @@ struct Shape {
 };
 
 constexpr Shape kShapes[kTableCount] = {
-    {records::RA, 0, 0},          {records::SE, kHorseCount, 0}, {records::SE, kHorseCount, kPrevRunCount},
-    {records::RA, kHorseCount, kPrevRunCount}, {records::HR, 0, 0}, {records::WH, 0, 0},
-    {records::DM, 0, 0},          {records::TM, 0, 0},           {records::O1, 0, 0},
-    {records::O2, 0, 0},          {records::O3, 0, 0},           {records::O4, 0, 0},
-    {records::O5, 0, 0},          {records::O6, 0, 0},           {records::RC, 0, 0},
+    {records::RA, 0, 0},
+    {records::SE, kHorseCount, 0},
+    {records::SE, kHorseCount, kPrevRunCount},
+    {records::RA, kHorseCount, kPrevRunCount},
+    {records::HR, 0, 0},
+    {records::WH, 0, 0},
+    {records::DM, 0, 0},
+    {records::TM, 0, 0},
+    {records::O1, 0, 0},
+    {records::O2, 0, 0},
+    {records::O3, 0, 0},
+    {records::O4, 0, 0},
+    {records::O5, 0, 0},
+    {records::O6, 0, 0},
+    {records::RC, 0, 0},
 };
 
 size_t elementCount(const Shape& s) {
@@ -73,28 +83,48 @@ RaceDayStore::RaceDayStore()
 
 RaceDayStore::~RaceDayStore() = default;
 
-RaceDayStore::Table& RaceDayStore::table(int id) const { return m_tables[id]; }
+RaceDayStore::Table& RaceDayStore::table(int id) const {
+    return m_tables[id];
+}
 
-std::string_view RaceDayStore::ra(int slot) const { return table(kRa).view(slot); }
-std::string_view RaceDayStore::se(int slot, int horse) const { return table(kSe).view(slot, horse); }
+std::string_view RaceDayStore::ra(int slot) const {
+    return table(kRa).view(slot);
+}
+std::string_view RaceDayStore::se(int slot, int horse) const {
+    return table(kSe).view(slot, horse);
+}
 std::string_view RaceDayStore::prevSe(int slot, int horse, int run) const {
     return table(kPrevSe).view(slot, horse, run);
 }
 std::string_view RaceDayStore::prevRa(int slot, int horse, int run) const {
     return table(kPrevRa).view(slot, horse, run);
 }
-std::string_view RaceDayStore::hr(int slot) const { return table(kHr).view(slot); }
-std::string_view RaceDayStore::wh(int slot) const { return table(kWh).view(slot); }
-std::string_view RaceDayStore::dm(int slot) const { return table(kDm).view(slot); }
-std::string_view RaceDayStore::tm(int slot) const { return table(kTm).view(slot); }
-std::string_view RaceDayStore::rc(int slot) const { return table(kRc).view(slot); }
+std::string_view RaceDayStore::hr(int slot) const {
+    return table(kHr).view(slot);
+}
+std::string_view RaceDayStore::wh(int slot) const {
+    return table(kWh).view(slot);
+}
+std::string_view RaceDayStore::dm(int slot) const {
+    return table(kDm).view(slot);
+}
+std::string_view RaceDayStore::tm(int slot) const {
+    return table(kTm).view(slot);
+}
+std::string_view RaceDayStore::rc(int slot) const {
+    return table(kRc).view(slot);
+}
 std::string_view RaceDayStore::odds(int kind, int slot) const {
     checkIndex(kind - 1, 6, "オッズ種別");
     return table(kO1 + kind - 1).view(slot);
 }
 
-void RaceDayStore::setRa(int slot, std::string_view image) { table(kRa).store(image, slot); }
-void RaceDayStore::setSe(int slot, int horse, std::string_view image) { table(kSe).store(image, slot, horse); }
+void RaceDayStore::setRa(int slot, std::string_view image) {
+    table(kRa).store(image, slot);
+}
+void RaceDayStore::setSe(int slot, int horse, std::string_view image) {
+    table(kSe).store(image, slot, horse);
+}
 void RaceDayStore::setPrevSe(int slot, int horse, int run, std::string_view image) {
     table(kPrevSe).store(image, slot, horse, run);
 }
@@ -106,11 +136,21 @@ void RaceDayStore::setPrevRaKey(int slot, int horse, int run, std::string_view r
     size_t n = std::min<size_t>(raceKey16.size(), 16);
     std::memcpy(p + 11, raceKey16.data(), n);
 }
-void RaceDayStore::setHr(int slot, std::string_view image) { table(kHr).store(image, slot); }
-void RaceDayStore::setWh(int slot, std::string_view image) { table(kWh).store(image, slot); }
-void RaceDayStore::setDm(int slot, std::string_view image) { table(kDm).store(image, slot); }
-void RaceDayStore::setTm(int slot, std::string_view image) { table(kTm).store(image, slot); }
-void RaceDayStore::setRc(int slot, std::string_view image) { table(kRc).store(image, slot); }
+void RaceDayStore::setHr(int slot, std::string_view image) {
+    table(kHr).store(image, slot);
+}
+void RaceDayStore::setWh(int slot, std::string_view image) {
+    table(kWh).store(image, slot);
+}
+void RaceDayStore::setDm(int slot, std::string_view image) {
+    table(kDm).store(image, slot);
+}
+void RaceDayStore::setTm(int slot, std::string_view image) {
+    table(kTm).store(image, slot);
+}
+void RaceDayStore::setRc(int slot, std::string_view image) {
+    table(kRc).store(image, slot);
+}
 void RaceDayStore::setOdds(int kind, int slot, std::string_view image) {
     checkIndex(kind - 1, 6, "オッズ種別");
     table(kO1 + kind - 1).store(image, slot);
@@ -125,10 +165,13 @@ const RaceWork& RaceDayStore::work(int slot) const {
     return m_work[static_cast<size_t>(slot)];
 }
 
-void RaceDayStore::IniBtnClick() { std::memset(static_cast<void*>(m_work.get()), 0, sizeof(RaceWork) * kSlotCount); }
+void RaceDayStore::IniBtnClick() {
+    std::memset(static_cast<void*>(m_work.get()), 0, sizeof(RaceWork) * kSlotCount);
+}
 
 void RaceDayStore::blank() {
-    for (int id : {kRa, kHr, kO1, kO2, kO3, kO4, kO5, kO6, kWh, kDm, kTm, kSe}) table(id).fill(' ');
+    for (int id : {kRa, kHr, kO1, kO2, kO3, kO4, kO5, kO6, kWh, kDm, kTm, kSe})
+        table(id).fill(' ');
 }
 
 bool RaceDayStore::slotInUse(int slot) const {
@@ -137,7 +180,8 @@ bool RaceDayStore::slotInUse(int slot) const {
 }
 
 bool sameRace(std::string_view a, std::string_view b) {
-    return a.size() >= 27 && b.size() >= 27 && field(a, 12, 10) == field(b, 12, 10) && field(a, 26, 2) == field(b, 26, 2);
+    return a.size() >= 27 && b.size() >= 27 && field(a, 12, 10) == field(b, 12, 10) &&
+           field(a, 26, 2) == field(b, 26, 2);
 }
 
 int RaceDayStore::slotByMatchKey(std::string_view record) const {
@@ -150,7 +194,8 @@ int RaceDayStore::slotByMatchKey(std::string_view record) const {
 void RaceDayStore::setOzGetTimes(int slot, int autoOzGet) {
     RaceWork& w = work(slot);
     std::string_view post = field(ra(slot), 874, 4);
-    for (int i = 0; i < 3; ++i) w.OzGetTimes[static_cast<size_t>(i)].assign(ShiftTime(post, -autoOzGet + i));
+    for (int i = 0; i < 3; ++i)
+        w.OzGetTimes[static_cast<size_t>(i)].assign(ShiftTime(post, -autoOzGet + i));
 }
 
 } // namespace renoka

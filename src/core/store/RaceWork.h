@@ -20,7 +20,8 @@ struct ShortText {
     std::string_view view() const { return std::string_view(bytes.data()); }
     void assign(std::string_view text) {
         bytes.fill('\0');
-        for (size_t i = 0; i < text.size() && i < bytes.size() - 1; ++i) bytes[i] = text[i];
+        for (size_t i = 0; i < text.size() && i < bytes.size() - 1; ++i)
+            bytes[i] = text[i];
     }
 };
 
@@ -90,7 +91,8 @@ struct RaceWork {
         std::string_view key() const { return std::string_view(keyBytes.data()); }
         void setKey(std::string_view text) {
             keyBytes.fill('\0');
-            for (size_t i = 0; i < text.size() && i < keyBytes.size() - 1; ++i) keyBytes[i] = text[i];
+            for (size_t i = 0; i < text.size() && i < keyBytes.size() - 1; ++i)
+                keyBytes[i] = text[i];
         }
     };
     // The payouts of the race in the entry order of its payout record (dead heats take the further entries).

@@ -11,8 +11,8 @@ namespace renoka {
 enum class Align { Left, Center, Right };
 
 struct CellPaint {
-    Color background;          // Default = the grid's own colour
-    Color textColor;           // Default = the grid's own text colour
+    Color background; // Default = the grid's own colour
+    Color textColor;  // Default = the grid's own text colour
     bool bold = false;
     Align align = Align::Left;
     std::vector<std::string> lines; // CP932 text lines, top to bottom; empty = the cell's text on one line

@@ -3,7 +3,9 @@
 namespace renoka {
 
 namespace {
-bool isBlank(char c) { return c != '\0' && static_cast<unsigned char>(c) <= 0x20; }
+bool isBlank(char c) {
+    return c != '\0' && static_cast<unsigned char>(c) <= 0x20;
+}
 
 // Reads a quoted field starting at the opening quote; an unterminated field runs to the end of the text.
 std::string readQuoted(std::string_view text, size_t& p) {
@@ -30,7 +32,8 @@ std::vector<std::string> splitCommaText(std::string_view text) {
     std::vector<std::string> fields;
     size_t p = 0;
     auto skipBlanks = [&] {
-        while (p < text.size() && isBlank(text[p])) ++p;
+        while (p < text.size() && isBlank(text[p]))
+            ++p;
     };
     skipBlanks();
     while (p < text.size()) {
@@ -38,7 +41,8 @@ std::vector<std::string> splitCommaText(std::string_view text) {
             fields.push_back(readQuoted(text, p));
         } else {
             size_t start = p;
-            while (p < text.size() && !isBlank(text[p]) && text[p] != ',') ++p;
+            while (p < text.size() && !isBlank(text[p]) && text[p] != ',')
+                ++p;
             fields.emplace_back(text.substr(start, p - start));
         }
         skipBlanks();

@@ -1,8 +1,8 @@
 #include "text/Cp932.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cerrno>
+#include <cstdint>
 #include <iconv.h>
 #include <stdexcept>
 #include <vector>
@@ -39,7 +39,8 @@ public:
         while (true) {
             char* dst = out.data() + used;
             size_t dstLeft = out.size() - used;
-            size_t rc = srcLeft ? iconv(m_cd, &src, &srcLeft, &dst, &dstLeft) : iconv(m_cd, nullptr, nullptr, &dst, &dstLeft);
+            size_t rc =
+                srcLeft ? iconv(m_cd, &src, &srcLeft, &dst, &dstLeft) : iconv(m_cd, nullptr, nullptr, &dst, &dstLeft);
             used = out.size() - dstLeft;
             if (rc != static_cast<size_t>(-1)) {
                 if (srcLeft == 0) {

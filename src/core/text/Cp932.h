@@ -22,7 +22,11 @@ void fromUtf16Into(std::u16string_view utf16, std::string& out);
 bool isValidCp932(std::string_view cp932);
 
 // Lead byte of a double-byte CP932 character.
-constexpr bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-constexpr bool isLeadByte(char c) { return isLeadByte(static_cast<unsigned char>(c)); }
+constexpr bool isLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+constexpr bool isLeadByte(char c) {
+    return isLeadByte(static_cast<unsigned char>(c));
+}
 
 } // namespace renoka

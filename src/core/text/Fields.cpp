@@ -16,8 +16,10 @@ std::string_view field(std::string_view rec, int pos, int len) {
 std::string_view trimView(std::string_view s) {
     size_t b = 0;
     size_t e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= 0x20) ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 0x20) --e;
+    while (b < e && static_cast<unsigned char>(s[b]) <= 0x20)
+        ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 0x20)
+        --e;
     return s.substr(b, e - b);
 }
 

@@ -11,10 +11,16 @@ const std::string kEmpty;
 constexpr int kDefaultWidth = 64;
 } // namespace
 
-TextGrid::TextGrid(int colCount, int rowCount) { resize(colCount, rowCount); }
+TextGrid::TextGrid(int colCount, int rowCount) {
+    resize(colCount, rowCount);
+}
 
-void TextGrid::setColCount(int count) { resize(count, m_rowCount); }
-void TextGrid::setRowCount(int count) { resize(m_colCount, count); }
+void TextGrid::setColCount(int count) {
+    resize(count, m_rowCount);
+}
+void TextGrid::setRowCount(int count) {
+    resize(m_colCount, count);
+}
 
 void TextGrid::resize(int cols, int rows) {
     cols = std::max(cols, 0);
@@ -57,13 +63,15 @@ void TextGrid::setColWidth(int col, int width) {
 }
 
 void TextGrid::clearCells() {
-    for (auto& c : m_cells) c.clear();
+    for (auto& c : m_cells)
+        c.clear();
 }
 
 std::vector<std::string> TextGrid::rowTexts(int r) const {
     std::vector<std::string> out;
     out.reserve(static_cast<size_t>(m_colCount));
-    for (int c = 0; c < m_colCount; ++c) out.push_back(cell(c, r));
+    for (int c = 0; c < m_colCount; ++c)
+        out.push_back(cell(c, r));
     return out;
 }
 

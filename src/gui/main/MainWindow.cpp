@@ -1,6 +1,7 @@
 #include "main/MainWindow.h"
 
 #include "QtText.h"
+#include "analysis/OddsIntake.h"
 #include "download/GetDataDialog.h"
 #include "grid/GridView.h"
 #include "main/EntriesPage.h"
@@ -9,7 +10,6 @@
 #include "main/RaceCardPage.h"
 #include "main/RaceHeader.h"
 #include "main/ResultsPage.h"
-#include "analysis/OddsIntake.h"
 #include "results/PayoutIntake.h"
 #include "store/DayLoader.h"
 #include "store/RaceCard.h"
@@ -107,8 +107,8 @@ QWidget* MainWindow::buildButtonRow() {
         makeButton("JVBtn", "JVデータ取得", "JRA-VANから蓄積データを取得し、開催日ごとのファイルに取り込みます", row);
     connect(jv, &QPushButton::clicked, this, [this] { run([this] { openGetDataDialog(); }); });
     layout->addWidget(jv);
-    m_directReadButton =
-        makeButton("DirectReadBtn", "一気読み", "一覧のすべての開催日を古い順に読み込みます（読込済みの印がある日は除く）", row);
+    m_directReadButton = makeButton("DirectReadBtn", "一気読み",
+                                    "一覧のすべての開催日を古い順に読み込みます（読込済みの印がある日は除く）", row);
     connect(m_directReadButton, &QPushButton::clicked, this,
             [this] { run([this] { m_form.dayLoader().DirectReadBtnClick(); }); });
     layout->addWidget(m_directReadButton);

@@ -13,7 +13,8 @@ namespace {
 
 std::string numberedLines(int count) {
     std::string text;
-    for (int i = 1; i <= count; ++i) text += "line " + std::to_string(i) + "\r\n";
+    for (int i = 1; i <= count; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
     return text;
 }
 

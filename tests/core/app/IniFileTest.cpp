@@ -25,12 +25,12 @@ TEST_P(IniStringTest, StripsBlanksThenTheEnclosingPair) {
     EXPECT_EQ(toUtf8(ini.readString("Sec", "Key", "def")), GetParam().expectedUtf8);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, IniStringTest,
-    testing::Values(StringCase{"｢ abc ｣", " abc "}, StringCase{"\" abc \"", " abc "}, StringCase{"\"\"", ""},
-                    StringCase{"｢｣", ""}, StringCase{"\"abc", "\"abc"}, StringCase{"abc\"", "abc\""},
-                    StringCase{"  plain  ", "plain"}, StringCase{"\"", "\""}, StringCase{"｢ぅ", "｢ぅ"},
-                    StringCase{"\"x\"y\"", "x\"y"}, StringCase{"a=b", "a=b"}, StringCase{"", ""}));
+INSTANTIATE_TEST_SUITE_P(Values, IniStringTest,
+                         testing::Values(StringCase{"｢ abc ｣", " abc "}, StringCase{"\" abc \"", " abc "},
+                                         StringCase{"\"\"", ""}, StringCase{"｢｣", ""}, StringCase{"\"abc", "\"abc"},
+                                         StringCase{"abc\"", "abc\""}, StringCase{"  plain  ", "plain"},
+                                         StringCase{"\"", "\""}, StringCase{"｢ぅ", "｢ぅ"},
+                                         StringCase{"\"x\"y\"", "x\"y"}, StringCase{"a=b", "a=b"}, StringCase{"", ""}));
 
 struct IntCase {
     const char* fileUtf8;
@@ -44,13 +44,14 @@ TEST_P(IniIntegerTest, MissingOrNonNumericGivesTheDefault) {
     EXPECT_EQ(IniFile(dir / "renoka.ini").readInteger("Kaime", "Option", 7), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, IniIntegerTest,
-    testing::Values(IntCase{"[Kaime]\r\nOption=3\r\n", 3}, IntCase{"[Kaime]\r\nOption=abc\r\n", 7},
-                    IntCase{"[Kaime]\r\nOption=\r\n", 7}, IntCase{"[Kaime]\r\n", 7}, IntCase{"", 7},
-                    IntCase{"[kaime]\r\noption = 2 \r\n", 2}, IntCase{"[Other]\r\nOption=3\r\n[Kaime]\r\n", 7},
-                    IntCase{"garbage\r\n[Kaime]\r\nno equals\r\nOption=-4\r\n", -4},
-                    IntCase{"[Kaime]\nOption=5\n", 5}, IntCase{"[Kaime]\r\nOption=1\r\nOption=2\r\n", 1}));
+INSTANTIATE_TEST_SUITE_P(Files, IniIntegerTest,
+                         testing::Values(IntCase{"[Kaime]\r\nOption=3\r\n", 3}, IntCase{"[Kaime]\r\nOption=abc\r\n", 7},
+                                         IntCase{"[Kaime]\r\nOption=\r\n", 7}, IntCase{"[Kaime]\r\n", 7},
+                                         IntCase{"", 7}, IntCase{"[kaime]\r\noption = 2 \r\n", 2},
+                                         IntCase{"[Other]\r\nOption=3\r\n[Kaime]\r\n", 7},
+                                         IntCase{"garbage\r\n[Kaime]\r\nno equals\r\nOption=-4\r\n", -4},
+                                         IntCase{"[Kaime]\nOption=5\n", 5},
+                                         IntCase{"[Kaime]\r\nOption=1\r\nOption=2\r\n", 1}));
 
 TEST(IniFileTest, BooleansAreAnyNonZeroInteger) {
     TempDir dir;

@@ -1,5 +1,5 @@
-#include "app/Errors.h"
 #include "app/MainForm.h"
+#include "app/Errors.h"
 #include "jv/NullJvLink.h"
 #include "platform/FileIo.h"
 #include "support/ScriptedPorts.h"
@@ -49,7 +49,8 @@ struct Fixture {
 TEST(MainFormTest, FirstStartMakesTheFoldersAndTheLogAndNoSettingsFile) {
     Fixture f;
     f.form->FormCreate();
-    for (const char* sub : {"Data", "kaime", "CHG", "SEI", "SEIR"}) EXPECT_TRUE(fs::is_directory(f.dir / sub)) << sub;
+    for (const char* sub : {"Data", "kaime", "CHG", "SEI", "SEIR"})
+        EXPECT_TRUE(fs::is_directory(f.dir / sub)) << sub;
     EXPECT_FALSE(fs::exists(f.dir / "renoka.ini"));
     auto log = loadLines(f.dir / "ErrorLog.txt");
     ASSERT_EQ(log.size(), 2u);
@@ -75,7 +76,8 @@ class MenuRestoreTest : public testing::TestWithParam<MenuCase> {};
 
 MenuChecks checks(std::initializer_list<bool MenuChecks::*> on) {
     MenuChecks m;
-    for (auto member : on) m.*member = true;
+    for (auto member : on)
+        m.*member = true;
     return m;
 }
 
@@ -139,12 +141,13 @@ TEST(MainFormTest, FolderSettingsComeFromTheRegistryOnlyWhenEmpty) {
 
 TEST(MainFormTest, DayListIsNewestFirstAndTakesOnlyRaceFiles) {
     Fixture f;
-    for (const char* name : {"2026年12月06日.jvRA", "2026年12月07日.jvRA", "2025年01月05日.jvRA",
-                             "2026年12月07日.jvHR", "2026年12月08日東京.jvSEr"})
+    for (const char* name : {"2026年12月06日.jvRA", "2026年12月07日.jvRA", "2025年01月05日.jvRA", "2026年12月07日.jvHR",
+                             "2026年12月08日東京.jvSEr"})
         writeBytes(pathUnder(f.dir.path(), sj(std::string("Data/") + name)), "");
     f.form->FormCreate();
     std::vector<std::string> days;
-    for (const auto& d : f.form->DateCombo.items) days.push_back(toUtf8(d));
+    for (const auto& d : f.form->DateCombo.items)
+        days.push_back(toUtf8(d));
     EXPECT_EQ(days, (std::vector<std::string>{"2026年12月07日", "2026年12月06日", "2025年01月05日"}));
 }
 

@@ -1,5 +1,5 @@
-#include "app/Errors.h"
 #include "platform/FileIo.h"
+#include "app/Errors.h"
 #include "support/TempDir.h"
 #include "text/Cp932.h"
 
@@ -19,12 +19,15 @@ struct SplitCase {
 };
 class SplitLinesTest : public testing::TestWithParam<SplitCase> {};
 
-TEST_P(SplitLinesTest, SplitsAtEveryKindOfLineEnd) { EXPECT_EQ(splitLines(GetParam().text), GetParam().lines); }
+TEST_P(SplitLinesTest, SplitsAtEveryKindOfLineEnd) {
+    EXPECT_EQ(splitLines(GetParam().text), GetParam().lines);
+}
 
 INSTANTIATE_TEST_SUITE_P(Texts, SplitLinesTest,
                          testing::Values(SplitCase{"a\r\nb\r\n", {"a", "b"}}, SplitCase{"a\nb", {"a", "b"}},
                                          SplitCase{"a\rb\r", {"a", "b"}}, SplitCase{"\r\n\r\n", {"", ""}},
-                                         SplitCase{"", {}}, SplitCase{std::string("x\0y\n", 4), {std::string("x\0y", 3)}}));
+                                         SplitCase{"", {}},
+                                         SplitCase{std::string("x\0y\n", 4), {std::string("x\0y", 3)}}));
 
 TEST(FileIoTest, AnAtomicWriteReplacesTheFileAndLeavesNoTemporaryFile) {
     TempDir dir;
@@ -32,7 +35,8 @@ TEST(FileIoTest, AnAtomicWriteReplacesTheFileAndLeavesNoTemporaryFile) {
     writeFileAtomic(dir / "a.txt", "new");
     EXPECT_EQ(readBytes(dir / "a.txt"), "new");
     int count = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++count;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path()))
+        ++count;
     EXPECT_EQ(count, 1);
 }
 

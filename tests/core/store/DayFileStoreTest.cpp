@@ -1,5 +1,5 @@
-#include "platform/FileIo.h"
 #include "store/DayFileStore.h"
+#include "platform/FileIo.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -45,18 +45,42 @@ INSTANTIATE_TEST_SUITE_P(
     Files, KeyedMergeTest,
     testing::Values(
         MergeCase{"NewFileHoldsTheRecordAlone", {}, false, line(kA, "x"), BlankLineRule::DropFirst, {line(kA, "x")}},
-        MergeCase{"SameKeyReplaces", {line(kA, "old"), line(kB, "b")}, true, line(kA, "new"), BlankLineRule::Keep,
+        MergeCase{"SameKeyReplaces",
+                  {line(kA, "old"), line(kB, "b")},
+                  true,
+                  line(kA, "new"),
+                  BlankLineRule::Keep,
                   {line(kA, "new"), line(kB, "b")}},
-        MergeCase{"NewKeyIsSortedIn", {line(kC, "c"), line(kA, "a")}, true, line(kB, "b"), BlankLineRule::Keep,
+        MergeCase{"NewKeyIsSortedIn",
+                  {line(kC, "c"), line(kA, "a")},
+                  true,
+                  line(kB, "b"),
+                  BlankLineRule::Keep,
                   {line(kA, "a"), line(kB, "b"), line(kC, "c")}},
-        MergeCase{"OnlyTheFirstMatchIsReplaced", {line(kA, "1"), line(kA, "2")}, true, line(kA, "3"),
-                  BlankLineRule::Keep, {line(kA, "2"), line(kA, "3")}},
-        MergeCase{"FirstBlankLineDropped", {"   ", "", line(kB, "b")}, true, line(kA, "a"), BlankLineRule::DropFirst,
+        MergeCase{"OnlyTheFirstMatchIsReplaced",
+                  {line(kA, "1"), line(kA, "2")},
+                  true,
+                  line(kA, "3"),
+                  BlankLineRule::Keep,
+                  {line(kA, "2"), line(kA, "3")}},
+        MergeCase{"FirstBlankLineDropped",
+                  {"   ", "", line(kB, "b")},
+                  true,
+                  line(kA, "a"),
+                  BlankLineRule::DropFirst,
                   {"   ", line(kA, "a"), line(kB, "b")}},
-        MergeCase{"BlankLineKept", {"", line(kB, "b")}, true, line(kA, "a"), BlankLineRule::Keep,
+        MergeCase{"BlankLineKept",
+                  {"", line(kB, "b")},
+                  true,
+                  line(kA, "a"),
+                  BlankLineRule::Keep,
                   {"", line(kA, "a"), line(kB, "b")}},
-        MergeCase{"SortIsByBytesOfTheWholeLine", {line(kA, "z", "SE000000000")}, true, line(kB, "a", "HR000000000"),
-                  BlankLineRule::Keep, {line(kB, "a", "HR000000000"), line(kA, "z", "SE000000000")}}),
+        MergeCase{"SortIsByBytesOfTheWholeLine",
+                  {line(kA, "z", "SE000000000")},
+                  true,
+                  line(kB, "a", "HR000000000"),
+                  BlankLineRule::Keep,
+                  {line(kB, "a", "HR000000000"), line(kA, "z", "SE000000000")}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(KeyedMergeTest, AnotherKeyRangeCanBeUsed) {

@@ -1,6 +1,6 @@
+#include "store/DayLoader.h"
 #include "core/results/DayFixture.h"
 #include "platform/FileIo.h"
-#include "store/DayLoader.h"
 #include "text/Fields.h"
 
 #include <algorithm>
@@ -23,7 +23,8 @@ std::string se(const char* course, int raceNo, int horse, const char* registrati
 // A 216-line runner file of one racecourse with the given runners put on their lines.
 std::vector<std::string> runnerFile(const std::vector<std::string>& runners) {
     std::vector<std::string> lines(216, std::string(553, ' ') + "\r\n");
-    for (const auto& r : runners) lines[static_cast<size_t>((toInt(r.substr(25, 2)) - 1) * 18 + toInt(r.substr(28, 2)) - 1)] = r;
+    for (const auto& r : runners)
+        lines[static_cast<size_t>((toInt(r.substr(25, 2)) - 1) * 18 + toInt(r.substr(28, 2)) - 1)] = r;
     return lines;
 }
 
@@ -39,7 +40,8 @@ protected:
 TEST_F(DayLoaderTest, OnlyTheFirst36RacesAreLoadedAndTheRaceListFollowsTheSlots) {
     std::vector<std::string> races;
     for (const char* course : {"05", "06", "09", "10"})
-        for (int r = 1; r <= 12 && races.size() < 38; ++r) races.push_back(ra(course, r, 0).bytes);
+        for (int r = 1; r <= 12 && races.size() < 38; ++r)
+            races.push_back(ra(course, r, 0).bytes);
     writeDayFile(".jvRA", races);
     load();
     EXPECT_EQ(store().LoadedRaceCount, 36);
@@ -92,12 +94,11 @@ TEST_F(DayLoaderTest, ARaceWithoutRegisteredHorsesReadsNoRunners) {
 
 TEST_F(DayLoaderTest, ThePreviousRunIsTheLatestStrictlyEarlierRunWithItsRaceDetails) {
     writeDayFile(".jvRA", {ra("05", 11, 2).bytes});
-    writeData("2026年12月08日東京.jvSEr",
-              runnerFile({se("05", 11, 1, "2022100001"), se("05", 11, 2, "2022100002")}));
+    writeData("2026年12月08日東京.jvSEr", runnerFile({se("05", 11, 1, "2022100001"), se("05", 11, 2, "2022100002")}));
     // Horse 1: runs on 11/01 (Kyoto race 9) and 11/22 (Oi, a local course), and one on the race day itself.
-    writeBytes(pathUnder(dir.path(), "SEI/2022/2022100001.jvSEI"),
-               se("08", 9, 3, "2022100001", '7', "1101") + se("44", 4, 5, "2022100001", 'A', "1122") +
-                   se("05", 11, 1, "2022100001", '7', "1208"));
+    writeBytes(pathUnder(dir.path(), "SEI/2022/2022100001.jvSEI"), se("08", 9, 3, "2022100001", '7', "1101") +
+                                                                       se("44", 4, 5, "2022100001", 'A', "1122") +
+                                                                       se("05", 11, 1, "2022100001", '7', "1208"));
     // Horse 2: its only run is on the race day: no previous run.
     writeBytes(pathUnder(dir.path(), "SEI/2022/2022100002.jvSEI"), se("05", 11, 2, "2022100002", '7', "1208"));
     Rec local("RA", 1272);
@@ -116,8 +117,8 @@ TEST_F(DayLoaderTest, ThePreviousRunIsTheLatestStrictlyEarlierRunWithItsRaceDeta
     writeBytes(pathUnder(dir.path(), sj("Data/2026年10月01日.jvRA")), ra("05", 11, 1).bytes);
     load("2026年10月01日");
     EXPECT_TRUE(trimView(store().prevSe(0, 0, 1)).empty());
-    EXPECT_TRUE(std::all_of(store().prevSe(0, 0, 2).begin(), store().prevSe(0, 0, 2).end(),
-                            [](char c) { return c == '\0'; }));
+    EXPECT_TRUE(
+        std::all_of(store().prevSe(0, 0, 2).begin(), store().prevSe(0, 0, 2).end(), [](char c) { return c == '\0'; }));
 }
 
 TEST_F(DayLoaderTest, PayoutsFindTheirRaceByTheMatchKey) {

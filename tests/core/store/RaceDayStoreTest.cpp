@@ -1,5 +1,5 @@
-#include "app/Errors.h"
 #include "store/RaceDayStore.h"
+#include "app/Errors.h"
 #include "text/Cp932.h"
 #include "text/Fields.h"
 #include "text/Format.h"
@@ -68,19 +68,18 @@ TEST_P(RaceDayStoreBoundsTest, AnIndexOutOfRangeIsARangeErrorAndChangesNothing) 
     EXPECT_EQ(store.ra(35), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Accesses, RaceDayStoreBoundsTest,
-    testing::Values(OutOfRange{"slot36", [](RaceDayStore& s) { s.ra(36); }},
-                    OutOfRange{"slotMinus1", [](RaceDayStore& s) { s.setRa(-1, "RA"); }},
-                    OutOfRange{"horse18", [](RaceDayStore& s) { s.setSe(0, 18, "SE"); }},
-                    OutOfRange{"horseMinus1", [](RaceDayStore& s) { s.se(0, -1); }},
-                    OutOfRange{"run0", [](RaceDayStore& s) { s.prevSe(0, 0, 0); }},
-                    OutOfRange{"run21", [](RaceDayStore& s) { s.setPrevRaKey(0, 0, 21, "2026"); }},
-                    OutOfRange{"odds7", [](RaceDayStore& s) { s.setOdds(7, 0, "O7"); }},
-                    OutOfRange{"odds0", [](RaceDayStore& s) { s.odds(0, 0); }},
-                    OutOfRange{"work36", [](RaceDayStore& s) { s.work(36); }},
-                    OutOfRange{"ozTimes36", [](RaceDayStore& s) { s.setOzGetTimes(36, 10); }}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Accesses, RaceDayStoreBoundsTest,
+                         testing::Values(OutOfRange{"slot36", [](RaceDayStore& s) { s.ra(36); }},
+                                         OutOfRange{"slotMinus1", [](RaceDayStore& s) { s.setRa(-1, "RA"); }},
+                                         OutOfRange{"horse18", [](RaceDayStore& s) { s.setSe(0, 18, "SE"); }},
+                                         OutOfRange{"horseMinus1", [](RaceDayStore& s) { s.se(0, -1); }},
+                                         OutOfRange{"run0", [](RaceDayStore& s) { s.prevSe(0, 0, 0); }},
+                                         OutOfRange{"run21", [](RaceDayStore& s) { s.setPrevRaKey(0, 0, 21, "2026"); }},
+                                         OutOfRange{"odds7", [](RaceDayStore& s) { s.setOdds(7, 0, "O7"); }},
+                                         OutOfRange{"odds0", [](RaceDayStore& s) { s.odds(0, 0); }},
+                                         OutOfRange{"work36", [](RaceDayStore& s) { s.work(36); }},
+                                         OutOfRange{"ozTimes36", [](RaceDayStore& s) { s.setOzGetTimes(36, 10); }}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(RaceDayStoreTest, ImagesAreStoredWholeCutOrPaddedToTheElementSize) {
     store().setTm(3, std::string(500, 'x'));
@@ -131,7 +130,9 @@ TEST_F(RaceDayStoreTest, SlotsInUseAndMatchKeyLookup) {
 
     // A payout of Hanshin race 3: the match key ignores kai and nichi.
     std::string hr(records::HR, ' ');
-    hr.replace(11, 16, "20261208091212" "03");
+    hr.replace(11, 16,
+               "20261208091212"
+               "03");
     EXPECT_EQ(store().slotByMatchKey(hr), 14);
     hr.replace(19, 2, "06");
     EXPECT_EQ(store().slotByMatchKey(hr), -1);

@@ -15,16 +15,17 @@ struct CommaCase {
 };
 class CommaTextTest : public testing::TestWithParam<CommaCase> {};
 
-TEST_P(CommaTextTest, SplitsLikeTheSystemsStringLists) { EXPECT_EQ(splitCommaText(GetParam().text), GetParam().fields); }
+TEST_P(CommaTextTest, SplitsLikeTheSystemsStringLists) {
+    EXPECT_EQ(splitCommaText(GetParam().text), GetParam().fields);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, CommaTextTest,
-    testing::Values(CommaCase{R"(" 1","2025/01/05東京11R","枠連","   1000")",
-                              {" 1", "2025/01/05東京11R", "枠連", "   1000"}},
-                    CommaCase{"a,b,,c", {"a", "b", "", "c"}}, CommaCase{"a b", {"a", "b"}},
-                    CommaCase{"a,", {"a", ""}}, CommaCase{R"("x,y" z)", {"x,y", "z"}},
-                    CommaCase{R"("say ""hi""")", {"say \"hi\""}}, CommaCase{R"("open)", {"open"}},
-                    CommaCase{"  ", {}}, CommaCase{"", {}}));
+INSTANTIATE_TEST_SUITE_P(Texts, CommaTextTest,
+                         testing::Values(CommaCase{R"(" 1","2025/01/05東京11R","枠連","   1000")",
+                                                   {" 1", "2025/01/05東京11R", "枠連", "   1000"}},
+                                         CommaCase{"a,b,,c", {"a", "b", "", "c"}}, CommaCase{"a b", {"a", "b"}},
+                                         CommaCase{"a,", {"a", ""}}, CommaCase{R"("x,y" z)", {"x,y", "z"}},
+                                         CommaCase{R"("say ""hi""")", {"say \"hi\""}}, CommaCase{R"("open)", {"open"}},
+                                         CommaCase{"  ", {}}, CommaCase{"", {}}));
 
 TEST(CommaTextTest, QuotedJoinReadsBackTheSameFields) {
     const std::vector<std::string> fields = {" 1", "a,b", "say \"x\"", "", "   700"};
@@ -33,7 +34,8 @@ TEST(CommaTextTest, QuotedJoinReadsBackTheSameFields) {
 
 TEST(SortedStringListTest, FixedWidthKeysSortNumericallyAndDuplicatesFollowTheRule) {
     SortedStringList ranks;
-    for (const char* key : {"12.5 3", " 2.1 7", " 2.1 1", "10.0 2", " 2.1 1"}) ranks.add(key);
+    for (const char* key : {"12.5 3", " 2.1 7", " 2.1 1", "10.0 2", " 2.1 1"})
+        ranks.add(key);
     EXPECT_EQ(ranks.items(), (std::vector<std::string>{" 2.1 1", " 2.1 1", " 2.1 7", "10.0 2", "12.5 3"}));
     SortedStringList unique(SortedStringList::Duplicates::Ignore);
     EXPECT_EQ(unique.add("b"), 0);

@@ -20,11 +20,11 @@ TEST_P(Cp932RoundTripTest, ConvertsTheCharactersShiftJisLacks) {
     EXPECT_EQ(fromUtf16(toUtf16(bytes)), bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Characters, Cp932RoundTripTest,
-    testing::Values(RoundTrip{"成績記録済", "成績記録済", 10}, RoundTrip{"①⑱", "①⑱", 4}, RoundTrip{"髙橋", "髙橋", 4},
-                    RoundTrip{"№㈱", "№㈱", 4}, RoundTrip{"ｾﾝ", "ｾﾝ", 2}, RoundTrip{"〜", "～", 2},
-                    RoundTrip{"−", "－", 2}, RoundTrip{"ABC 12", "ABC 12", 6}, RoundTrip{"　", "　", 2}));
+INSTANTIATE_TEST_SUITE_P(Characters, Cp932RoundTripTest,
+                         testing::Values(RoundTrip{"成績記録済", "成績記録済", 10}, RoundTrip{"①⑱", "①⑱", 4},
+                                         RoundTrip{"髙橋", "髙橋", 4}, RoundTrip{"№㈱", "№㈱", 4},
+                                         RoundTrip{"ｾﾝ", "ｾﾝ", 2}, RoundTrip{"〜", "～", 2}, RoundTrip{"−", "－", 2},
+                                         RoundTrip{"ABC 12", "ABC 12", 6}, RoundTrip{"　", "　", 2}));
 
 TEST(Cp932Test, ACharacterTheCodePageCannotHoldBecomesOneQuestionMark) {
     EXPECT_EQ(sj("a😀b"), "a?b");
@@ -34,8 +34,8 @@ TEST(Cp932Test, ACharacterTheCodePageCannotHoldBecomesOneQuestionMark) {
 }
 
 TEST(Cp932Test, BytesThatAreNotCp932AreMarkedNotDropped) {
-    EXPECT_FALSE(isValidCp932("\x81"));         // a lead byte without its trail
-    EXPECT_FALSE(isValidCp932("ab\x81\x20"));   // trail byte out of range
+    EXPECT_FALSE(isValidCp932("\x81"));       // a lead byte without its trail
+    EXPECT_FALSE(isValidCp932("ab\x81\x20")); // trail byte out of range
     EXPECT_TRUE(isValidCp932(sj("東京11R")));
     EXPECT_EQ(toUtf8("a\x81"), "a\xEF\xBF\xBD");
     EXPECT_EQ(toUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));

@@ -1,5 +1,5 @@
-#include "text/Cp932.h"
 #include "text/Fields.h"
+#include "text/Cp932.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,9 @@ struct IntCase {
 };
 class ToIntTest : public testing::TestWithParam<IntCase> {};
 
-TEST_P(ToIntTest, ReadsDigitTextOrZero) { EXPECT_EQ(toInt(GetParam().text), GetParam().expected); }
+TEST_P(ToIntTest, ReadsDigitTextOrZero) {
+    EXPECT_EQ(toInt(GetParam().text), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(Texts, ToIntTest,
                          testing::Values(IntCase{"0123", 123}, IntCase{"  7", 7}, IntCase{"07 ", 7}, IntCase{"", 0},
@@ -46,9 +48,8 @@ TEST_P(LeftBytesTest, NeverSplitsADoubleByteCharacter) {
 
 INSTANTIATE_TEST_SUITE_P(Names, LeftBytesTest,
                          testing::Values(CutCase{"ディープインパクト", 4, "ディ"},
-                                         CutCase{"ディープインパクト", 5, "ディ "},
-                                         CutCase{"Aディープ", 4, "Aデ "}, CutCase{"ｱｲｳｴｵ", 3, "ｱｲｳ"},
-                                         CutCase{"ab", 5, "ab"}));
+                                         CutCase{"ディープインパクト", 5, "ディ "}, CutCase{"Aディープ", 4, "Aデ "},
+                                         CutCase{"ｱｲｳｴｵ", 3, "ｱｲｳ"}, CutCase{"ab", 5, "ab"}));
 
 TEST(FitBytesTest, PadsToTheExactWidth) {
     EXPECT_EQ(fitBytes(sj("東京"), 6), sj("東京  "));

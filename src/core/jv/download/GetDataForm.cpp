@@ -15,20 +15,22 @@ namespace {
 constexpr int kRejectsLoggedOneByOne = 20;
 const char* const kTimeFormat = "yyyy/MM/dd hh:mm:ss";
 
-std::u16string wide(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+std::u16string wide(std::string_view ascii) {
+    return std::u16string(ascii.begin(), ascii.end());
+}
 
 std::string narrow(const std::u16string& ascii) {
     std::string out;
     out.reserve(ascii.size());
-    for (char16_t c : ascii) out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+    for (char16_t c : ascii)
+        out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
     return out;
 }
 
 } // namespace
 
 TGetDataForm::TGetDataForm(TMainForm& main)
-    : m_main(main), m_files(main.files()),
-      m_router(main.files(), main.ProgramDir(), [this](const std::string& reason) {
+    : m_main(main), m_files(main.files()), m_router(main.files(), main.ProgramDir(), [this](const std::string& reason) {
           if (m_rejectedLogged++ < kRejectsLoggedOneByOne) m_main.logError(reason);
       }) {}
 
@@ -71,7 +73,8 @@ void TGetDataForm::error(const std::string& message) {
 void TGetDataForm::ButtonStartClick() {
     m_main.desktop().information(
         sj(DateTimePicker1.toString(QStringLiteral("yyyy'年'MM'月'dd'日'hh'時'mm'分'ss'秒'")).toStdString()) +
-        sj("以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作することは極力避けてください。"));
+        sj("以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作するこ"
+           "とは極力避けてください。"));
     ArchiveFloorYear = fmt("%4d", m_main.clock().now().date().year() - 15);
     TimerJVStatus.enabled = false;
     CancelRequested = false;

@@ -21,8 +21,12 @@ bool kindIsForeign(std::string_view line) {
     return kind == "A" || kind == "B";
 }
 
-int raceDate(std::string_view line) { return fieldInt(line, 12, 8); }
-int raceNumber(std::string_view line) { return fieldInt(line, 26, 2); }
+int raceDate(std::string_view line) {
+    return fieldInt(line, 12, 8);
+}
+int raceNumber(std::string_view line) {
+    return fieldInt(line, 26, 2);
+}
 
 // The label's "yyyy年mm月dd日" + venue + race number + "R".
 std::string meetingText(std::string_view line) {
@@ -182,8 +186,8 @@ void StoredRecordRouter::routeTm(std::string_view line) {
 }
 
 void StoredRecordRouter::routeOdds(int kind, std::string_view line, std::string& label) {
-    static const char* const captions[] = {"単勝確定ｵｯｽﾞ:", "馬連確定ｵｯｽﾞ:", "ﾜｲﾄﾞ確定ｵｯｽﾞ:",
-                                           "馬単確定ｵｯｽﾞ:", "3連複確定ｵｯｽﾞ:", "3連単確定ｵｯｽﾞ:"};
+    static const char* const captions[] = {
+        "単勝確定ｵｯｽﾞ:", "馬連確定ｵｯｽﾞ:", "ﾜｲﾄﾞ確定ｵｯｽﾞ:", "馬単確定ｵｯｽﾞ:", "3連複確定ｵｯｽﾞ:", "3連単確定ｵｯｽﾞ:"};
     const std::string_view dataKind = field(line, 3, 1);
     if (dataKind == "0" || dataKind == "9" || raceNumber(line) <= 0) return;
     const std::string day = dayNameOf(line);

@@ -46,7 +46,7 @@ private:
     std::filesystem::path m_programDir;
     std::function<void(const std::string&)> m_reject;
     int m_rejected = 0;
-    std::string m_work; // the zeroed copy of the record being stored
+    std::string m_work;                             // the zeroed copy of the record being stored
     std::unordered_set<std::string> m_knownFolders; // archive folders known to exist
     std::unordered_map<std::string, std::filesystem::path> m_paths;
 };

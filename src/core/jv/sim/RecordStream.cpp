@@ -1,8 +1,8 @@
 #include "jv/sim/RecordStream.h"
 
 #include "app/Errors.h"
-#include "platform/FileIo.h"
 #include "jv/JvResultCodes.h"
+#include "platform/FileIo.h"
 #include "text/Cp932.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 #include "jv/sim/SimJvLink.h"
 
-#include "jv/sim/ProviderIni.h"
 #include "jv/JvResultCodes.h"
 #include "jv/SoftwareId.h"
+#include "jv/sim/ProviderIni.h"
 #include "text/Cp932.h"
 
 #include <algorithm>

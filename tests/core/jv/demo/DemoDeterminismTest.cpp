@@ -2,9 +2,9 @@
 // is made by renoka-cli make-demo.
 #include "DemoFolder.h"
 
-#include "support/CliRun.h"
 #include "app/Errors.h"
 #include "platform/FileIo.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 #include "text/Cp932.h"
 
@@ -73,7 +73,9 @@ TEST(DemoDeterminismTest, ReplacesAnEarlierDemoButRefusesAForeignFolder) {
         EXPECT_THROW(demo::makeDemoProvider(options(dir / "bad", days, 1)), FileError) << days;
 }
 
-CliRun run(const std::vector<std::string>& args) { return runCliCaptured(args); }
+CliRun run(const std::vector<std::string>& args) {
+    return runCliCaptured(args);
+}
 
 TEST(DemoCliTest, MakeDemoWritesIntoTheProgramFolderByDefault) {
     TempDir dir;

@@ -21,13 +21,15 @@ std::map<std::string, std::string> filesBelow(const fs::path& root) {
 }
 
 void ingest(const std::vector<std::string>& stream, const fs::path& home, bool batched) {
-    for (const char* sub : {"Data", "SEI", "SEIR"}) fs::create_directories(home / sub);
+    for (const char* sub : {"Data", "SEI", "SEIR"})
+        fs::create_directories(home / sub);
     DayFileStore files;
     StoredRecordRouter router(files, home, nullptr);
     const RouteConditions conditions{20200101, "2011", true};
     std::string label;
     if (batched) files.beginBatch();
-    for (const auto& line : stream) router.route(line, conditions, label);
+    for (const auto& line : stream)
+        router.route(line, conditions, label);
     if (batched) files.endBatch();
 }
 

@@ -34,7 +34,7 @@ struct FaultCase {
     int after;
     const char* operation; // whose words the message uses
     const char* prefix;
-    bool partlyWritten; // records of the first file are merged before the failure
+    bool partlyWritten;     // records of the first file are merged before the failure
     bool completes = false; // the failure comes after every file was read (closing)
 };
 
@@ -44,7 +44,8 @@ protected:
         // Three stored files of four races each.
         for (int f = 0; f < 3; ++f) {
             std::string text;
-            for (int r = 1; r <= 4; ++r) text += raLine(f * 4 + r) + "\r\n";
+            for (int r = 1; r <= 4; ++r)
+                text += raLine(f * 4 + r) + "\r\n";
             writeBytes(dir / "provider" / "stored" / fmt("2026120%d170000-races.txt", f + 1), sj(text));
         }
         writeBytes(dir / "home" / "renoka.ini", "[Sim]\r\nProvider=" + (dir / "provider").string() + "\r\n");
@@ -60,7 +61,8 @@ protected:
         TGetDataForm dialog(*form);
         dialog.FormCreate();
         dialog.ButtonStartClick();
-        for (int i = 0; i < 100000 && dialog.TimerJVStatus.enabled; ++i) dialog.TimerJVStatusTimer();
+        for (int i = 0; i < 100000 && dialog.TimerJVStatus.enabled; ++i)
+            dialog.TimerJVStatusTimer();
         label = toUtf8(dialog.ProgressLabel.text);
     }
 
@@ -124,9 +126,8 @@ std::vector<FaultCase> faultCases() {
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, SimulatorDownloadTest, testing::ValuesIn(faultCases()),
-                         [](const auto& param) {
-                             return std::string(param.param.call) + "_" + std::to_string(-param.param.code);
-                         });
+INSTANTIATE_TEST_SUITE_P(Codes, SimulatorDownloadTest, testing::ValuesIn(faultCases()), [](const auto& param) {
+    return std::string(param.param.call) + "_" + std::to_string(-param.param.code);
+});
 
 } // namespace

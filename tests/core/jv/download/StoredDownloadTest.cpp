@@ -51,7 +51,8 @@ protected:
     // Starts the download and drives the status timer until it stops, as the dialog's timer would.
     void run() {
         dialog->ButtonStartClick();
-        for (int i = 0; i < 1000 && dialog->TimerJVStatus.enabled; ++i) dialog->TimerJVStatusTimer();
+        for (int i = 0; i < 1000 && dialog->TimerJVStatus.enabled; ++i)
+            dialog->TimerJVStatusTimer();
     }
 
     fs::path data(const char* utf8) const { return pathUnder(dir.path(), sj(utf8)); }
@@ -91,10 +92,10 @@ TEST_F(DownloadTest, RoutesEveryRecordToItsFileAndRecordsTheLastTime) {
     jv.addRecord(ra("2026120705050800"));
     jv.addCode(-1);
     jv.addRecord(se("2026120705050812", 18, "2022104567"));
-    jv.addRecord(se(key, 3, "2011100001"));                     // the floor year itself: no archive
+    jv.addRecord(se(key, 3, "2011100001")); // the floor year itself: no archive
     jv.addRecord(record("HR", '1', records::HR, key));
     jv.addRecord(record("TM", '1', records::TM, key));
-    jv.addRecord(record("O1", '4', records::O1, key));          // odds not asked for
+    jv.addRecord(record("O1", '4', records::O1, key)); // odds not asked for
     jv.addCode(-1);
     run();
     EXPECT_EQ(label(), "データ作成が完了しました。");
@@ -145,8 +146,7 @@ TEST_P(FromDateTest, RecordsReachBackByPlainIntegerArithmetic) {
     jv.addRecord(ra(std::string(GetParam().raceDate) + "05050811"));
     run();
     const std::string day = std::string(GetParam().raceDate);
-    const std::string file =
-        "Data/" + day.substr(0, 4) + "年" + day.substr(4, 2) + "月" + day.substr(6, 2) + "日.jvRA";
+    const std::string file = "Data/" + day.substr(0, 4) + "年" + day.substr(4, 2) + "月" + day.substr(6, 2) + "日.jvRA";
     EXPECT_EQ(fs::exists(data(file.c_str())), GetParam().kept);
 }
 
@@ -173,14 +173,14 @@ TEST_P(OpenFailureTest, IsShownAndTheStreamClosed) {
     EXPECT_FALSE(form->ini().readString("JvDataGet", "LastTime", "").size());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Results, OpenFailureTest,
-    testing::Values(OpenCase{-1, 0, "最新のデータがありません。"}, OpenCase{0, 0, "最新のデータがありません。"},
-                    OpenCase{-504, 0, "JVOpenエラー:サーバーがメンテナンス中です。(-504)"},
-                    OpenCase{-202, 0,
-                             "JVOpenエラー:前回のJVOpen/JVRTOpen/JVMVOpen に対してJVClose "
-                             "が呼ばれていません。（オープン中）(-202)"},
-                    OpenCase{-301, 3, "JVOpenエラー:認証エラーが発生しました。(-301)"}));
+INSTANTIATE_TEST_SUITE_P(Results, OpenFailureTest,
+                         testing::Values(OpenCase{-1, 0, "最新のデータがありません。"},
+                                         OpenCase{0, 0, "最新のデータがありません。"},
+                                         OpenCase{-504, 0, "JVOpenエラー:サーバーがメンテナンス中です。(-504)"},
+                                         OpenCase{-202, 0,
+                                                  "JVOpenエラー:前回のJVOpen/JVRTOpen/JVMVOpen に対してJVClose "
+                                                  "が呼ばれていません。（オープン中）(-202)"},
+                                         OpenCase{-301, 3, "JVOpenエラー:認証エラーが発生しました。(-301)"}));
 
 TEST_F(DownloadTest, AReadFailureKeepsWhatWasMergedButNotTheLastTime) {
     form->ini().writeString("JvDataGet", "LastTime", "2026/11/01 00:00:00");
@@ -209,11 +209,17 @@ TEST_F(DownloadTest, TheDownloadPhaseFollowsJVStatusThenReads) {
     };
     run();
     EXPECT_EQ(label(), "データ作成が完了しました。");
-    const std::vector<std::string> expected = {
-        "JVOpen正常:正常に実行されました。(0)", "ReadCount:1, DownloadCount:3", "ダウンロード中・・・",
-        "ダウンロード中．．．(0/3)",           "ダウンロード中．．．(1/3)",    "ダウンロード中．．．(2/3)",
-        "ダウンロード中．．．(3/3)",           "データ読込み中．．．(0/1)",    "JVRead EndOfFile :0",
-        "データ読込み完了(0/1)",               "データ作成が完了しました。"};
+    const std::vector<std::string> expected = {"JVOpen正常:正常に実行されました。(0)",
+                                               "ReadCount:1, DownloadCount:3",
+                                               "ダウンロード中・・・",
+                                               "ダウンロード中．．．(0/3)",
+                                               "ダウンロード中．．．(1/3)",
+                                               "ダウンロード中．．．(2/3)",
+                                               "ダウンロード中．．．(3/3)",
+                                               "データ読込み中．．．(0/1)",
+                                               "JVRead EndOfFile :0",
+                                               "データ読込み完了(0/1)",
+                                               "データ作成が完了しました。"};
     EXPECT_EQ(labels, expected);
     EXPECT_EQ(dialog->ProgressBar1.max, 3);
 }
@@ -245,7 +251,8 @@ TEST_F(DownloadTest, CancelWhileDownloadingClosesAtOnce) {
 TEST_F(DownloadTest, CancelWhileReadingWritesWhatWasMergedAndClosesOnce) {
     form->ini().writeString("JvDataGet", "LastTime", "2026/11/01 00:00:00");
     jv.readCount = 1;
-    for (int race = 1; race <= 12; ++race) jv.addRecord(ra(fmt("20261207050508%02d", race)));
+    for (int race = 1; race <= 12; ++race)
+        jv.addRecord(ra(fmt("20261207050508%02d", race)));
     desktop.onProcessEvents = [&] {
         if (jv.reads_ == 3) {
             desktop.expectConfirm(true);
@@ -308,8 +315,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadRecordCase{"UnknownCourse", withField(ra("2026120705050812"), 20, "ZZ")},
                     BadRecordCase{"RegistrationNotDigits",
                                   withField(se("2026110705050801", 1, "2022000001"), 31, "2022/../x")},
-                    BadRecordCase{"ForeignCourseNotInTable",
-                                  withField(ra("2026110544010101", "10", 'A'), 20, "/x")}),
+                    BadRecordCase{"ForeignCourseNotInTable", withField(ra("2026110544010101", "10", 'A'), 20, "/x")}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace
