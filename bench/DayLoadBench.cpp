@@ -3,15 +3,16 @@
 // bytes of the files such a load reads and nothing else (the floor), and BM_RaceSelect shows one race after
 // another with every dependent refresh.
 #include "app/MainForm.h"
+#include "base/Cp932.h"
 #include "jv/demo/DemoProvider.h"
 #include "jv/download/GetDataForm.h"
 #include "jv/sim/SimJvLink.h"
 #include "platform/ConsoleDesktop.h"
 #include "platform/FileIo.h"
-#include "store/DayLoader.h"
-#include "store/RaceCard.h"
+#include "raceday/DayLoader.h"
+#include "raceday/RaceCard.h"
+#include "raceday/RaceSelection.h"
 #include "support/TempDir.h"
-#include "text/Cp932.h"
 #include "text/Fields.h"
 
 #include <benchmark/benchmark.h>
@@ -31,6 +32,7 @@ struct DemoDay {
     SystemClock clock;
     ProcessSoundPlayer sound;
     NoRegistry registry;
+    PostedTasks uiThread;
     std::unique_ptr<SimJvLink> jv;
     std::unique_ptr<TMainForm> form;
     int dayIndex = -1;
@@ -43,10 +45,11 @@ struct DemoDay {
         demo::makeDemoProvider(options);
         jv = std::make_unique<SimJvLink>(options.out, clock);
         jv->setFilesPerSecond(0);
-        form = std::make_unique<TMainForm>(home.path(), MainFormPorts{desktop, clock, sound, *jv, registry});
+        form = std::make_unique<TMainForm>(home.path(), MainFormPorts{desktop, clock, sound, *jv, registry, uiThread});
         form->FormCreate();
         form->FormShow();
-        TGetDataForm dialog(*form);
+        const auto dialogOwned = form->createGetDataForm();
+        TGetDataForm& dialog = *dialogOwned;
         dialog.FormCreate();
         dialog.rbtSetup = true;
         dialog.rbtNormal = false;
@@ -118,7 +121,7 @@ void BM_RaceSelect(benchmark::State& state) {
     int race = 0;
     for (auto _ : state) {
         form.DatList.itemIndex = race;
-        form.raceCard().DatListClick();
+        form.raceSelection().DatListClick();
         race = (race + 1) % static_cast<int>(form.DatList.items.size());
     }
 }

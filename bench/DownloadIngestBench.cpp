@@ -2,10 +2,10 @@
 // wide text the data service delivers and sorted into the data files. BM_DownloadIngest keeps the merged files
 // in memory and writes each once; BM_DownloadIngestPerRecord merges record by record, loading, sorting and
 // saving the target file for every record, as the baseline.
+#include "base/Cp932.h"
 #include "jv/download/StoredRecordRouter.h"
 #include "support/SyntheticStream.h"
 #include "support/TempDir.h"
-#include "text/Cp932.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,18 +2,18 @@
 // main window; with --screenshot it draws the window once into a PNG file and ends.
 #include "QtDesktop.h"
 #include "QtText.h"
-#include "app/Errors.h"
+#include "QtUiThread.h"
 #include "app/MainForm.h"
-#include "app/ProgramFolder.h"
-#include "app/Registry.h"
 #include "app/Startup.h"
+#include "base/Cp932.h"
+#include "frame/ProgramFolder.h"
+#include "frame/Registry.h"
 #include "jv/sim/SimJvLink.h"
 #include "main/MainWindow.h"
 #include "main/ScreenshotScene.h"
 #include "platform/Clock.h"
 #include "platform/SoundPlayer.h"
 #include "sim/SimSettingsDialog.h"
-#include "text/Cp932.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -106,7 +106,8 @@ int main(int argc, char** argv) {
     choosePlatform(argc, argv);
     QApplication app(argc, argv);
     const Options options = parseOptions(app);
-    const bool unattended = !options.screenshot.isEmpty() || QGuiApplication::platformName() == "offscreen";
+    const bool unattended =
+        !options.screenshot.isEmpty() || QGuiApplication::platformName() == QLatin1String("offscreen");
     renoka::QtDesktop desktop(!unattended);
 
     const std::filesystem::path programDir = renoka::resolveProgramDir(options.home);
@@ -115,29 +116,24 @@ int main(int argc, char** argv) {
         clock = std::make_unique<renoka::StartedClock>(options.now);
     else
         clock = std::make_unique<renoka::SystemClock>();
-    const auto jvLink = renoka::createJvLink(programDir, *clock);
-    if (!jvLink) {
-        desktop.beep();
-        desktop.information(renoka::sj(renoka::kJvLinkMissingMessage));
-        return 1;
-    }
     QApplication::setApplicationName(QString::fromUtf8(renoka::TMainForm::ApplicationTitle));
     QApplication::setApplicationDisplayName(QString::fromUtf8(renoka::TMainForm::ApplicationTitle));
 
     renoka::ProcessSoundPlayer sound;
     renoka::NoRegistry registry;
-    renoka::TMainForm form(programDir, {desktop, *clock, sound, *jvLink, registry});
-    try {
-        form.FormCreate();
-    } catch (const renoka::RenokaError& e) {
-        // The folder could not be prepared: there is no window to carry on in.
+    renoka::QtUiThread uiThread;
+    renoka::StartedProgram program =
+        renoka::startProgram(programDir, renoka::FrontEndPorts{desktop, *clock, sound, registry, uiThread});
+    if (!program.form) {
+        // No data service, or the program folder could not be prepared: there is no window to carry on in.
         desktop.beep();
-        desktop.information(e.what());
+        desktop.information(program.failure);
         return 1;
     }
+    renoka::TMainForm& form = *program.form;
 
     // The simulator has no windows of its own: "JV-Link設定" opens ours.
-    if (auto* sim = dynamic_cast<renoka::SimJvLink*>(jvLink.get())) renoka::SimSettingsDialog::install(form, *sim);
+    if (renoka::SimJvLink* sim = program.dataService.simulator) renoka::SimSettingsDialog::install(form, *sim);
 
     renoka::MainWindow window(form);
     desktop.setParentWindow(&window);

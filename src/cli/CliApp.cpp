@@ -2,8 +2,8 @@
 
 #include "CliCommands.h"
 #include "CliContext.h"
+#include "base/Cp932.h"
 #include "platform/Clock.h"
-#include "text/Cp932.h"
 
 #include <QString>
 

@@ -3,8 +3,8 @@
 #include "CliApp.h"
 #include "CliContext.h"
 #include "CliDemoCommand.h"
+#include "base/Cp932.h"
 #include "jv/SoftwareId.h"
-#include "text/Cp932.h"
 
 namespace renoka::cli {
 

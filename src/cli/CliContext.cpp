@@ -1,9 +1,7 @@
 #include "CliContext.h"
 
-#include "app/Errors.h"
-#include "app/ProgramFolder.h"
-#include "app/Startup.h"
-#include "text/Cp932.h"
+#include "base/Cp932.h"
+#include "frame/ProgramFolder.h"
 
 namespace renoka::cli {
 
@@ -31,20 +29,9 @@ bool CliContext::start() {
     m_sound = std::make_unique<ProcessSoundPlayer>();
     m_registry = std::make_unique<NoRegistry>();
 
-    m_jvLink = createJvLink(programDir, *m_clock);
-    if (!m_jvLink) {
-        message(sj(kJvLinkMissingMessage));
-        return false;
-    }
-    m_form =
-        std::make_unique<TMainForm>(programDir, MainFormPorts{*m_desktop, *m_clock, *m_sound, *m_jvLink, *m_registry});
-    try {
-        m_form->FormCreate();
-    } catch (const RenokaError& e) {
-        message(e.what());
-        return false;
-    } catch (const std::exception& e) {
-        message(sj(e.what()));
+    m_program = startProgram(programDir, FrontEndPorts{*m_desktop, *m_clock, *m_sound, *m_registry, m_uiThread});
+    if (!m_program.form) {
+        message(m_program.failure);
         return false;
     }
     return true;

@@ -2,8 +2,9 @@
 // Everything a command works with: the ports in their console form and the main window as data, started the
 // same way the GUI starts it.
 #include "app/MainForm.h"
-#include "jv/JvLink.h"
+#include "app/Startup.h"
 #include "platform/ConsoleDesktop.h"
+#include "platform/UiThread.h"
 
 #include <cstdio>
 #include <memory>
@@ -29,7 +30,8 @@ public:
     // start.
     bool start();
 
-    TMainForm& form() { return *m_form; }
+    TMainForm& form() { return *m_program.form; }
+    DataService& dataService() { return m_program.dataService; }
     std::FILE* out() const { return m_out; }
     std::FILE* err() const { return m_err; }
     // Prints a CP932 message as UTF-8 to standard error.
@@ -45,8 +47,8 @@ private:
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<SoundPlayer> m_sound;
     std::unique_ptr<Registry> m_registry;
-    std::unique_ptr<JvLink> m_jvLink;
-    std::unique_ptr<TMainForm> m_form;
+    PostedTasks m_uiThread;
+    StartedProgram m_program;
 };
 
 } // namespace renoka::cli

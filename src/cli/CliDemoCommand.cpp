@@ -2,10 +2,10 @@
 
 #include "CliApp.h"
 #include "CliContext.h"
-#include "app/Errors.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "codes/KeibaFunc.h"
 #include "jv/demo/DemoProvider.h"
-#include "text/Cp932.h"
 #include "text/Fields.h"
 #include "text/Format.h"
 

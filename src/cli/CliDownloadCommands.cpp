@@ -2,9 +2,9 @@
 #include "CliApp.h"
 #include "CliCommands.h"
 #include "CliContext.h"
+#include "base/Cp932.h"
 #include "jv/download/GetDataForm.h"
 #include "platform/Clock.h"
-#include "text/Cp932.h"
 
 #include <QThread>
 
@@ -12,7 +12,8 @@ namespace renoka::cli {
 
 int downloadCommand(CliContext& context, const std::vector<std::string>& args) {
     TMainForm& main = context.form();
-    TGetDataForm dialog(main);
+    const auto dialogOwned = main.createGetDataForm();
+    TGetDataForm& dialog = *dialogOwned;
     dialog.FormCreate();
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--setup") {

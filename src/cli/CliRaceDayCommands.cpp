@@ -3,10 +3,11 @@
 #include "CliContext.h"
 #include "analysis/EntriesTable.h"
 #include "analysis/OddsBoard.h"
+#include "base/Cp932.h"
+#include "raceday/DayLoader.h"
+#include "raceday/RaceCard.h"
+#include "raceday/RaceSelection.h"
 #include "results/PayoutIntake.h"
-#include "store/DayLoader.h"
-#include "store/RaceCard.h"
-#include "text/Cp932.h"
 #include "text/Fields.h"
 
 namespace renoka::cli {
@@ -128,7 +129,7 @@ int showCommand(CliContext& context, const std::vector<std::string>& args) {
     if (race < 0) return kExitFailed;
     TMainForm& main = context.form();
     main.DatList.itemIndex = race;
-    if (!main.runHandler([&] { main.raceCard().DatListClick(); })) return kExitFailed;
+    if (!main.runHandler([&] { main.raceSelection().DatListClick(); })) return kExitFailed;
     const std::string& view = args[2];
     if (view == "card")
         showCard(context);

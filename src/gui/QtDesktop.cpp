@@ -47,30 +47,36 @@ private:
 
 } // namespace
 
+QWidget* QtDesktop::dialogParent() const {
+    // Over the dialog that is open (the download dialog's messages), else over the main window.
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return m_parent;
+}
+
 void QtDesktop::writeMessage(const char* kind, const std::string& message) {
     if (!m_messages) return;
     std::fprintf(m_messages, "%s%s\n", kind, toUtf8(message).c_str());
     std::fflush(m_messages);
 }
 
-void QtDesktop::information(const std::string& message) {
+void QtDesktop::showInformation(const std::string& message) {
     if (!m_interactive) {
         writeMessage("", message);
         return;
     }
     const NormalCursorWhileOpen normalCursor;
-    QMessageBox box(QMessageBox::Information, boxTitle(), qs(message), QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::Information, boxTitle(), qs(message), QMessageBox::Ok, dialogParent());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }
 
-bool QtDesktop::confirm(const std::string& message) {
+bool QtDesktop::askConfirmation(const std::string& message) {
     if (!m_interactive) {
         writeMessage("? ", message);
         return false;
     }
     const NormalCursorWhileOpen normalCursor;
-    QMessageBox box(QMessageBox::Question, boxTitle(), qs(message), QMessageBox::Yes | QMessageBox::No, m_parent);
+    QMessageBox box(QMessageBox::Question, boxTitle(), qs(message), QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     // A slip of the Enter key must not start a destructive or outward action.
@@ -84,7 +90,7 @@ void QtDesktop::beep() {
 
 std::optional<std::string> QtDesktop::pickFolder(const std::string& caption, const std::string& startFolder) {
     if (!m_interactive) return std::nullopt;
-    const QString folder = QFileDialog::getExistingDirectory(m_parent, qs(caption), qs(startFolder));
+    const QString folder = QFileDialog::getExistingDirectory(dialogParent(), qs(caption), qs(startFolder));
     if (folder.isEmpty()) return std::nullopt;
     return fromQs(QDir::toNativeSeparators(folder));
 }

@@ -22,8 +22,6 @@ public:
     QWidget* parentWindow() const { return m_parent; }
     bool interactive() const { return m_interactive; }
 
-    void information(const std::string& message) override;
-    bool confirm(const std::string& message) override;
     void beep() override;
     std::optional<std::string> pickFolder(const std::string& caption, const std::string& startFolder) override;
     bool openFile(const std::filesystem::path& file) override;
@@ -32,8 +30,13 @@ public:
                       const std::filesystem::path& workingFolder) override;
     void processEvents() override;
 
+protected:
+    void showInformation(const std::string& message) override;
+    bool askConfirmation(const std::string& message) override;
+
 private:
     void writeMessage(const char* kind, const std::string& message);
+    QWidget* dialogParent() const;
 
     bool m_interactive;
     std::FILE* m_messages;

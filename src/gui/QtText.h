@@ -1,7 +1,7 @@
 #pragma once
 // The one crossing between the program's CP932 text and Qt's QString. Every cell, label and message that core
 // hands to a widget passes through qs(), and every text a user types reaches core through fromQs().
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 #include <QString>
 
@@ -9,6 +9,11 @@
 #include <string>
 
 namespace renoka {
+
+// A UTF-8 literal of the source (captions, hints) as the widgets take it.
+inline QString uiText(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 inline QString qs(const std::string& cp932) {
     return QString::fromStdString(toUtf8(cp932));

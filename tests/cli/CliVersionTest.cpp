@@ -1,12 +1,14 @@
+#include "base/Cp932.h"
 #include "platform/FileIo.h"
 #include "support/CliRun.h"
 #include "support/TempDir.h"
-#include "text/Cp932.h"
 
 #include <gtest/gtest.h>
 
 using namespace renoka;
 using namespace renoka::test;
+
+namespace fs = std::filesystem;
 
 namespace {
 

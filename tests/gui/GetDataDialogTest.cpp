@@ -3,14 +3,15 @@
 // the dialog opens with, and the way in from the main window and back out to its day list.
 #include "download/GetDataDialog.h"
 #include "app/MainForm.h"
-#include "app/Registry.h"
+#include "base/Cp932.h"
+#include "frame/Registry.h"
 #include "main/MainMenus.h"
 #include "main/MainWindow.h"
 #include "platform/FileIo.h"
+#include "platform/UiThread.h"
 #include "store/RecordSizes.h"
 #include "support/ScriptedJvLink.h"
 #include "support/ScriptedPorts.h"
-#include "text/Cp932.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,7 +108,7 @@ protected:
     }
 
     TMainForm& createForm() {
-        m_form = std::make_unique<TMainForm>(home(), MainFormPorts{desktop, clock, sound, jvLink, registry});
+        m_form = std::make_unique<TMainForm>(home(), MainFormPorts{desktop, clock, sound, jvLink, registry, uiThread});
         m_form->FormCreate();
         return *m_form;
     }
@@ -132,6 +133,7 @@ protected:
     test::FakeSoundPlayer sound;
     test::ScriptedJvLink jvLink;
     NoRegistry registry;
+    PostedTasks uiThread;
     std::unique_ptr<TMainForm> m_form;
     std::unique_ptr<GetDataDialog> m_dialog;
 

@@ -1,11 +1,12 @@
 // The main window over a real form in a temporary program folder: what it restores from the settings, what it
 // writes back, and that its menus, buttons and clock reach the form's handlers.
 #include "main/MainWindow.h"
-#include "app/IniFile.h"
 #include "app/MainForm.h"
-#include "app/Registry.h"
+#include "frame/IniFile.h"
+#include "frame/Registry.h"
 #include "jv/NullJvLink.h"
 #include "main/MainMenus.h"
+#include "platform/UiThread.h"
 #include "support/ScriptedPorts.h"
 
 #include <QAction>
@@ -64,7 +65,7 @@ protected:
 
     // The form as the program entry creates it, then the window over it.
     MainWindow& openWindow() {
-        m_form = std::make_unique<TMainForm>(home(), MainFormPorts{desktop, clock, sound, jvLink, registry});
+        m_form = std::make_unique<TMainForm>(home(), MainFormPorts{desktop, clock, sound, jvLink, registry, uiThread});
         m_form->FormCreate();
         m_window = std::make_unique<MainWindow>(*m_form);
         m_window->show();
@@ -83,6 +84,7 @@ protected:
     test::FakeSoundPlayer sound;
     NullJvLink jvLink;
     NoRegistry registry;
+    PostedTasks uiThread;
     std::unique_ptr<TMainForm> m_form;
     std::unique_ptr<MainWindow> m_window;
 

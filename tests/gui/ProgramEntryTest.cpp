@@ -51,7 +51,8 @@ private:
 };
 
 TEST_F(ProgramEntryTest, ScreenshotDrawsTheWindowAtItsDefaultSize) {
-    const Outcome run = runProgram({"--home", path("home"), "--screenshot", path("shot.png")});
+    const Outcome run =
+        runProgram({QStringLiteral("--home"), path("home"), QStringLiteral("--screenshot"), path("shot.png")});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     const QImage shot(path("shot.png"));
     ASSERT_FALSE(shot.isNull());
@@ -60,7 +61,8 @@ TEST_F(ProgramEntryTest, ScreenshotDrawsTheWindowAtItsDefaultSize) {
 }
 
 TEST_F(ProgramEntryTest, ScreenshotThatCannotBeSavedFails) {
-    const Outcome run = runProgram({"--home", path("home"), "--screenshot", path("no-such-folder/shot.png")});
+    const Outcome run = runProgram(
+        {QStringLiteral("--home"), path("home"), QStringLiteral("--screenshot"), path("no-such-folder/shot.png")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(QFile::exists(path("no-such-folder/shot.png")));
 }
@@ -70,7 +72,8 @@ TEST_F(ProgramEntryTest, ProgramFolderThatIsAFileEndsWithTheReason) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    const Outcome run = runProgram({"--home", path("home"), "--screenshot", path("shot.png")});
+    const Outcome run =
+        runProgram({QStringLiteral("--home"), path("home"), QStringLiteral("--screenshot"), path("shot.png")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("フォルダを作成できません"))) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(path("shot.png")));

@@ -6,7 +6,8 @@
 #include "analysis/EntriesTable.h"
 #include "analysis/OddsBoard.h"
 #include "app/MainForm.h"
-#include "app/Registry.h"
+#include "base/Cp932.h"
+#include "frame/Registry.h"
 #include "grid/GridView.h"
 #include "grid/TextGridModel.h"
 #include "jv/demo/DemoProvider.h"
@@ -16,9 +17,9 @@
 #include "main/MainWindow.h"
 #include "main/OddsPage.h"
 #include "main/RaceCardPage.h"
-#include "store/RaceCard.h"
+#include "platform/UiThread.h"
+#include "raceday/RaceCard.h"
 #include "support/ScriptedPorts.h"
-#include "text/Cp932.h"
 #include "widgets/QtColor.h"
 
 #include <QApplication>
@@ -64,12 +65,14 @@ protected:
         test::FakeClock clock(kNow);
         test::FakeSoundPlayer sound;
         NoRegistry registry;
+        PostedTasks uiThread;
         SimJvLink sim(home / "provider", clock);
         sim.setFilesPerSecond(0);
-        TMainForm form(home, {desktop, clock, sound, sim, registry});
+        TMainForm form(home, {desktop, clock, sound, sim, registry, uiThread});
         form.FormCreate();
         form.FormShow();
-        TGetDataForm download(form);
+        const auto downloadOwned = form.createGetDataForm();
+        TGetDataForm& download = *downloadOwned;
         download.FormCreate();
         download.rbtSetup = true;
         download.rbtNormal = false;
@@ -88,7 +91,7 @@ protected:
     void SetUp() override {
         const fs::path home(s_home->path().toStdU16String());
         m_sim = std::make_unique<SimJvLink>(home / "provider", clock);
-        m_form = std::make_unique<TMainForm>(home, MainFormPorts{desktop, clock, sound, *m_sim, registry});
+        m_form = std::make_unique<TMainForm>(home, MainFormPorts{desktop, clock, sound, *m_sim, registry, uiThread});
         m_form->FormCreate();
         m_window = std::make_unique<MainWindow>(*m_form);
         m_window->resize(1280, 800);
@@ -135,6 +138,7 @@ protected:
     test::FakeClock clock{kNow};
     test::FakeSoundPlayer sound;
     NoRegistry registry;
+    PostedTasks uiThread;
     std::unique_ptr<SimJvLink> m_sim;
     std::unique_ptr<TMainForm> m_form;
     std::unique_ptr<MainWindow> m_window;

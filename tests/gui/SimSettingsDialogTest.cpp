@@ -2,14 +2,15 @@
 // download dialog's "JV-Link設定" button, OK saves the folder where start-up reads it and hands both values to the
 // running simulator; Cancel leaves the file and the simulator alone.
 #include "sim/SimSettingsDialog.h"
-#include "app/IniFile.h"
 #include "app/MainForm.h"
-#include "app/Registry.h"
 #include "app/Startup.h"
+#include "base/Cp932.h"
 #include "download/GetDataDialog.h"
+#include "frame/IniFile.h"
+#include "frame/Registry.h"
 #include "jv/sim/SimJvLink.h"
+#include "platform/UiThread.h"
 #include "support/ScriptedPorts.h"
-#include "text/Cp932.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -34,7 +35,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_home.isValid());
         m_sim = std::make_unique<SimJvLink>(home() / "provider", clock);
-        m_form = std::make_unique<TMainForm>(home(), MainFormPorts{desktop, clock, sound, *m_sim, registry});
+        m_form = std::make_unique<TMainForm>(home(), MainFormPorts{desktop, clock, sound, *m_sim, registry, uiThread});
         m_form->FormCreate();
     }
     void TearDown() override { EXPECT_TRUE(desktop.scriptUsedUp()); }
@@ -52,6 +53,7 @@ protected:
     test::FakeClock clock{"2026-12-06 10:00:00"};
     test::FakeSoundPlayer sound;
     NoRegistry registry;
+    PostedTasks uiThread;
     std::unique_ptr<SimJvLink> m_sim;
     std::unique_ptr<TMainForm> m_form;
 
@@ -84,8 +86,8 @@ TEST_F(SimSettingsDialogTest, OkFromTheDownloadDialogSavesTheFolderWhereStartupR
     EXPECT_EQ(m_sim->filesPerSecond(), 0);
 
     // The next start of the program must serve the same folder.
-    const auto restarted = createJvLink(home(), clock);
-    const auto* restartedSim = dynamic_cast<const SimJvLink*>(restarted.get());
+    const DataService restarted = createDataService(home(), clock);
+    const SimJvLink* restartedSim = restarted.simulator;
     ASSERT_NE(restartedSim, nullptr);
     EXPECT_EQ(restartedSim->providerFolder(), chosen);
 }

@@ -1,7 +1,7 @@
 // The grid model: the header row is the view's header, not a data row; hidden columns stay hidden; a refresh
 // after a handler changed the grid shows the new rows, and keeps the current cell when only texts changed.
 #include "grid/TextGridModel.h"
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 #include <QTableView>
 

@@ -1,6 +1,6 @@
 #include "support/ScriptedJvLink.h"
 
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 namespace renoka::test {
 

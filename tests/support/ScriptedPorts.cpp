@@ -1,10 +1,21 @@
 #include "support/ScriptedPorts.h"
 
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 #include <gtest/gtest.h>
 
 namespace renoka::test {
+
+ScriptedDesktop::ScriptedDesktop() {
+    onUnattendedMessage = [this](const std::string& message) { unattendedMessages.push_back(toUtf8(message)); };
+}
+
+ScriptedDesktop::~ScriptedDesktop() {
+    for (const auto& c : m_confirms)
+        ADD_FAILURE() << "a scripted answer was never asked for: " << (c.answer ? "yes" : "no") << " "
+                      << c.expectedUtf8;
+    if (!m_folders.empty()) ADD_FAILURE() << m_folders.size() << " scripted folder answers were never asked for";
+}
 
 void ScriptedDesktop::expectConfirm(bool answer, std::string expectedUtf8) {
     m_confirms.push_back({answer, std::move(expectedUtf8)});
@@ -14,11 +25,11 @@ void ScriptedDesktop::expectFolder(std::optional<std::string> folder) {
     m_folders.push_back(std::move(folder));
 }
 
-void ScriptedDesktop::information(const std::string& message) {
+void ScriptedDesktop::showInformation(const std::string& message) {
     messages.push_back(toUtf8(message));
 }
 
-bool ScriptedDesktop::confirm(const std::string& message) {
+bool ScriptedDesktop::askConfirmation(const std::string& message) {
     const std::string text = toUtf8(message);
     messages.push_back(text);
     if (m_confirms.empty()) {
@@ -59,8 +70,18 @@ FakeClock::FakeClock(const char* japanTime) {
 }
 
 void FakeClock::set(const char* japanTime) {
-    m_now = parseJapanTime(QString::fromLatin1(japanTime));
-    if (!m_now.isValid()) ADD_FAILURE() << "bad fake time " << japanTime;
+    const QDateTime next = parseJapanTime(QString::fromLatin1(japanTime));
+    if (!next.isValid()) {
+        ADD_FAILURE() << "bad fake time " << japanTime;
+        return;
+    }
+    if (m_now.isValid() && next > m_now) m_steadyMs += m_now.msecsTo(next);
+    m_now = next;
+}
+
+void FakeClock::advanceMs(qint64 ms) {
+    m_now = m_now.addMSecs(ms);
+    if (ms > 0) m_steadyMs += ms;
 }
 
 } // namespace renoka::test

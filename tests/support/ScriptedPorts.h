@@ -13,15 +13,19 @@
 
 namespace renoka::test {
 
+// Strict: an answer queued but never asked for fails the test when the desktop goes away.
 class ScriptedDesktop : public Desktop {
 public:
+    ScriptedDesktop();
+    ~ScriptedDesktop() override;
+    ScriptedDesktop(const ScriptedDesktop&) = delete;
+    ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
+
     // Queues the answer to the next confirmation; `expectedUtf8`, when given, must be the question asked.
     void expectConfirm(bool answer, std::string expectedUtf8 = {});
     // Queues the answer to the next folder picker (CP932 path, or nothing for cancel).
     void expectFolder(std::optional<std::string> folder);
 
-    void information(const std::string& message) override;
-    bool confirm(const std::string& message) override;
     void beep() override { ++beeps; }
     std::optional<std::string> pickFolder(const std::string& caption, const std::string& startFolder) override;
     bool openFile(const std::filesystem::path& file) override;
@@ -37,6 +41,8 @@ public:
 
     // What the code under test showed and did, messages in UTF-8.
     std::vector<std::string> messages;
+    // Messages and questions that reached the desktop while it was unattended (UTF-8); none was shown.
+    std::vector<std::string> unattendedMessages;
     std::vector<std::filesystem::path> openedFiles;
     std::vector<std::string> startedPrograms;
     std::string clipboard;
@@ -48,6 +54,10 @@ public:
     // True when every scripted answer was used.
     bool scriptUsedUp() const { return m_confirms.empty() && m_folders.empty(); }
 
+protected:
+    void showInformation(const std::string& message) override;
+    bool askConfirmation(const std::string& message) override;
+
 private:
     struct Confirm {
         bool answer;
@@ -57,16 +67,21 @@ private:
     std::deque<std::optional<std::string>> m_folders;
 };
 
+// A clock that moves only when the test moves it. Its steady time follows every forward move; a move backwards
+// (a clock set back) leaves the steady time where it was, as a machine's monotonic clock would.
 class FakeClock : public Clock {
 public:
     // Japan time "YYYY-MM-DD hh:mm[:ss]".
     explicit FakeClock(const char* japanTime = "2026-12-08 09:00:00");
     QDateTime now() const override { return m_now; }
+    qint64 steadyMs() const override { return m_steadyMs; }
     void set(const char* japanTime);
-    void advanceSeconds(qint64 seconds) { m_now = m_now.addSecs(seconds); }
+    void advanceSeconds(qint64 seconds) { advanceMs(seconds * 1000); }
+    void advanceMs(qint64 ms);
 
 private:
     QDateTime m_now;
+    qint64 m_steadyMs = 0;
 };
 
 class FakeSoundPlayer : public SoundPlayer {

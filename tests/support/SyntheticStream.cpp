@@ -1,7 +1,7 @@
 #include "support/SyntheticStream.h"
 
+#include "base/Cp932.h"
 #include "store/RecordSizes.h"
-#include "text/Cp932.h"
 #include "text/Format.h"
 
 #include <QDate>

@@ -1,11 +1,12 @@
 #include "analysis/EntriesTable.h"
 
-#include "app/MainForm.h"
+#include "base/Cp932.h"
 #include "codes/KeibaFunc.h"
-#include "store/RaceCard.h"
-#include "text/Cp932.h"
+#include "platform/Desktop.h"
+#include "store/RaceDayStore.h"
 #include "text/Fields.h"
 #include "text/Format.h"
+#include "text/ViewChanges.h"
 
 #include <algorithm>
 
@@ -48,7 +49,10 @@ std::string miningTimeText(int value) {
 
 } // namespace
 
-EntriesTable::EntriesTable(TMainForm& main) : StringGrid26(kColCount, 1), StringGrid8(kCheckColCount, 1), m_main(main) {
+EntriesTable::EntriesTable(const RaceDayStore& store, Desktop& desktop, const SortedStringList& jockeyCheckList,
+                           ViewChanges& changes)
+    : StringGrid26(kColCount, 1), StringGrid8(kCheckColCount, 1), m_store(store), m_desktop(desktop),
+      m_jockeyCheckList(jockeyCheckList), m_changes(changes) {
     m_ascending.fill(true);
     static const std::array<const char*, kColCount> headers = {
         "枠",     "馬",     "馬名",   "性齢",   "騎手",   "斤量",    "ブリ", "馬体重", "増減",   "単ｵｯｽﾞ",
@@ -82,7 +86,8 @@ void EntriesTable::prepareRows(int rowCount) {
 }
 
 void EntriesTable::sisushutubaBtnClick() {
-    const RaceDayStore& store = m_main.store();
+    m_changes.mark(View::Entries);
+    const RaceDayStore& store = m_store;
     const int slot = store.CurrentRace;
     const RaceWork& w = store.work(slot);
     const int rows = std::min(StringGrid26.rowCount() - 1, kHorseCount);
@@ -142,13 +147,9 @@ void EntriesTable::sisushutubaBtnClick() {
 }
 
 void EntriesTable::Clip1Click() {
-    const RaceCard& card = m_main.raceCard();
     std::string text;
     text.reserve(4096);
-    for (const Label* label : {&card.Label1, &card.Label2, &card.Label3, &card.Label4}) {
-        text += label->text;
-        text += "\r\n";
-    }
+    if (raceHeading) text += raceHeading();
     for (int r = 0; r < StringGrid26.rowCount(); ++r) {
         for (int c = 0; c < kColCount; ++c) {
             if (c > 0) text += '\t';
@@ -156,7 +157,7 @@ void EntriesTable::Clip1Click() {
         }
         text += "\r\n";
     }
-    m_main.desktop().setClipboardText(text);
+    m_desktop.setClipboardText(text);
 }
 
 } // namespace renoka

@@ -7,11 +7,15 @@
 #include "text/TextGrid.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace renoka {
 
-class TMainForm;
+class Desktop;
+class RaceDayStore;
+class SortedStringList;
+class ViewChanges;
 
 class EntriesTable {
 public:
@@ -19,7 +23,12 @@ public:
     static constexpr int kCheckColCount = 14; // StringGrid8
     static constexpr int kSortButtonCount = 8;
 
-    explicit EntriesTable(TMainForm& main);
+    // The jockeys of the jockey check list are drawn marked.
+    EntriesTable(const RaceDayStore& store, Desktop& desktop, const SortedStringList& jockeyCheckList,
+                 ViewChanges& changes);
+
+    // The race heading copied above the table: the race card's four header lines, each ended by CR LF (the main
+    // form connects it). Left empty, the copy starts with the table.
 
     // Row count (header included) of both grids for the race about to be shown; every data cell empty.
     void prepareRows(int rowCount);
@@ -44,6 +53,7 @@ public:
 
     // クリップボードへコピー: the race heading and the whole table as tab-separated lines.
     void Clip1Click();
+    std::function<std::string()> raceHeading;
 
     // How a cell of StringGrid26 / StringGrid8 is drawn.
     CellPaint paint(int row, int col) const;
@@ -61,7 +71,10 @@ private:
     void sortRows(int primary, int secondary, bool ascending);
     bool jockeyChecked(const std::string& jockey) const;
 
-    TMainForm& m_main;
+    const RaceDayStore& m_store;
+    Desktop& m_desktop;
+    const SortedStringList& m_jockeyCheckList;
+    ViewChanges& m_changes;
     // One flag per column (the grid had room for 41), true = the next click on that header sorts ascending.
     std::array<bool, 41> m_ascending;
 };

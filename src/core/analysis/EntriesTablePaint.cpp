@@ -2,9 +2,9 @@
 // numbers, so they stay with their horse after a sort.
 #include "analysis/EntriesTable.h"
 
-#include "app/MainForm.h"
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 #include "text/Fields.h"
+#include "text/SortedStringList.h"
 
 #include <array>
 
@@ -70,7 +70,7 @@ std::string_view withoutPadding(std::string_view s) {
 } // namespace
 
 bool EntriesTable::jockeyChecked(const std::string& jockey) const {
-    const SortedStringList& list = m_main.JockeyCheckList;
+    const SortedStringList& list = m_jockeyCheckList;
     if (list.contains(jockey)) return true;
     // The record pads short names with full-width spaces; a list typed by hand does not.
     const std::string_view name = withoutPadding(jockey);

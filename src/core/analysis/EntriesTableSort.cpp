@@ -2,8 +2,9 @@
 // of one column; rows whose texts tie are then put in order by a second column.
 #include "analysis/EntriesTable.h"
 
-#include "app/Errors.h"
-#include "text/Cp932.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
+#include "text/ViewChanges.h"
 
 #include <algorithm>
 #include <string_view>
@@ -110,6 +111,7 @@ void EntriesTable::SpeedButton14Click() {
 }
 
 void EntriesTable::sortRows(int primary, int secondary, bool ascending) {
+    m_changes.mark(View::Entries);
     const int rows = StringGrid26.rowCount() - 1;
     if (rows < 2) return;
     std::vector<int> order(static_cast<size_t>(rows));

@@ -1,10 +1,14 @@
 #include "analysis/HorseWeights.h"
 
-#include "app/MainForm.h"
-#include "results/RecordFile.h"
+#include "frame/ProgramFolder.h"
+#include "platform/RecordFile.h"
 #include "store/DayFiles.h"
+#include "store/RaceDayStore.h"
 #include "store/RecordSizes.h"
+#include "text/Controls.h"
 #include "text/Fields.h"
+#include "text/SortedStringList.h"
+#include "text/ViewChanges.h"
 
 #include <algorithm>
 #include <map>
@@ -33,7 +37,7 @@ int signedChange(std::string_view record, int signPos) {
 
 void HorseWeights::BataijuReadBtnClick() {
     readWh();
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         RaceWork& w = store.work(slot);
         const std::string_view wh = store.wh(slot);
@@ -50,14 +54,16 @@ void HorseWeights::BataijuReadBtnClick() {
             }
         }
     }
+    m_changes.mark(View::RaceCard);
+    m_changes.mark(View::Entries);
 }
 
 void HorseWeights::readWh() {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     const std::string blank(records::WH, ' ');
     for (int slot = 0; slot < kSlotCount; ++slot)
         store.setWh(slot, blank);
-    RecordFile file(m_main.pathOf(store.dayFile(".jvWH")), records::WH);
+    RecordFile file(m_folder.pathOf(store.dayFile(".jvWH")), records::WH);
     for (std::string_view record : file.records(kSlotCount)) {
         const int slot = store.slotByMatchKey(record);
         if (slot >= 0) store.setWh(slot, record);
@@ -65,9 +71,9 @@ void HorseWeights::readWh() {
 }
 
 void HorseWeights::ZensoF3BtnClick() {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     // Race list entry k is race slot k.
-    const int races = std::min(static_cast<int>(m_main.DatList.items.size()), kSlotCount);
+    const int races = std::min(static_cast<int>(m_datList.items.size()), kSlotCount);
     // Many horses of the day ran their previous race on the same day and course: each file is read once.
     std::map<std::string, RecordFile> files;
     for (int slot = 0; slot < races; ++slot) {
@@ -75,10 +81,12 @@ void HorseWeights::ZensoF3BtnClick() {
         for (int horse = 0; horse < registered; ++horse)
             zensoF3(slot, horse, files);
     }
+    m_changes.mark(View::RaceCard);
+    m_changes.mark(View::Entries);
 }
 
 void HorseWeights::zensoF3(int slot, int horse, std::map<std::string, RecordFile>& files) {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     const std::string_view prev = store.prevSe(slot, horse, 1);
     // The previous race's day and racecourse name the file; a blank or malformed previous run names none.
     const std::string day = dayNameOf(prev);
@@ -86,12 +94,12 @@ void HorseWeights::zensoF3(int slot, int horse, std::map<std::string, RecordFile
     if (day.empty() || venue.empty()) return;
     const std::string name = runnerFile(day, venue);
     auto it = files.find(name);
-    if (it == files.end()) it = files.emplace(name, RecordFile(m_main.pathOf(name), records::SE)).first;
+    if (it == files.end()) it = files.emplace(name, RecordFile(m_folder.pathOf(name), records::SE)).first;
     const RecordFile& file = it->second;
     if (!file.exists()) return;
 
     const int self = fieldInt(prev, 29, 2);
-    SortedStringList& order = m_main.VenueList;
+    SortedStringList& order = m_workList;
     order.clear();
     for (std::string_view rec : file.records()) {
         if (!sameRace(rec, prev)) continue;

@@ -1,10 +1,12 @@
 #include "analysis/MiningIntake.h"
 
-#include "app/MainForm.h"
-#include "results/RecordFile.h"
+#include "frame/ProgramFolder.h"
+#include "platform/RecordFile.h"
+#include "store/RaceDayStore.h"
 #include "store/RecordSizes.h"
 #include "text/Fields.h"
 #include "text/Format.h"
+#include "text/ViewChanges.h"
 
 namespace renoka {
 
@@ -40,15 +42,16 @@ void MiningIntake::DMReadBtnClick() {
     readTm();
     for (int slot = 0; slot < kSlotCount; ++slot)
         rankScores(slot);
+    m_changes.mark(View::Entries);
     if (JikuBtnClick) JikuBtnClick();
 }
 
 void MiningIntake::readDm() {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     const std::string blank(records::DM, ' ');
     for (int slot = 0; slot < kSlotCount; ++slot)
         store.setDm(slot, blank);
-    RecordFile file(m_main.pathOf(store.dayFile(".jvDM")), records::DM);
+    RecordFile file(m_folder.pathOf(store.dayFile(".jvDM")), records::DM);
     // A record whose race is not among the day's races has nowhere to go; slots without a race never match.
     for (std::string_view record : file.records(kSlotCount)) {
         const int slot = store.slotByMatchKey(record);
@@ -57,11 +60,11 @@ void MiningIntake::readDm() {
 }
 
 void MiningIntake::readTm() {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     const std::string blank(records::TM, ' ');
     for (int slot = 0; slot < kSlotCount; ++slot)
         store.setTm(slot, blank);
-    RecordFile file(m_main.pathOf(store.dayFile(".jvTM")), records::TM);
+    RecordFile file(m_folder.pathOf(store.dayFile(".jvTM")), records::TM);
     for (std::string_view record : file.records(kSlotCount)) {
         const int slot = store.slotByMatchKey(record);
         if (slot >= 0) store.setTm(slot, record);
@@ -69,7 +72,7 @@ void MiningIntake::readTm() {
 }
 
 void MiningIntake::rankTimes(int slot) {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     RaceWork& w = store.work(slot);
     const std::string_view dm = store.dm(slot);
     m_order.clear();
@@ -89,7 +92,7 @@ void MiningIntake::rankTimes(int slot) {
 }
 
 void MiningIntake::rankScores(int slot) {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     RaceWork& w = store.work(slot);
     const std::string_view tm = store.tm(slot);
     m_order.clear();

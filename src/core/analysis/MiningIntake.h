@@ -7,11 +7,14 @@
 
 namespace renoka {
 
-class TMainForm;
+class ProgramFolder;
+class RaceDayStore;
+class ViewChanges;
 
 class MiningIntake {
 public:
-    explicit MiningIntake(TMainForm& main) : m_main(main) {}
+    MiningIntake(RaceDayStore& store, const ProgramFolder& folder, ViewChanges& changes)
+        : m_store(store), m_folder(folder), m_changes(changes) {}
 
     // "ﾏｲﾆﾝｸﾞ読込": the day's ".jvDM" and ".jvTM" files into the DM and TM images of the 36 slots, then
     // TimeMining, TimeMiningRank, TaisenMining and TaisenMiningRank of every slot, then the axis selection.
@@ -30,7 +33,9 @@ private:
     void rankTimes(int slot);
     void rankScores(int slot);
 
-    TMainForm& m_main;
+    RaceDayStore& m_store;
+    const ProgramFolder& m_folder;
+    ViewChanges& m_changes;
     SortedStringList m_order;
 };
 

@@ -1,12 +1,15 @@
 #include "analysis/OddsBoard.h"
 
-#include "app/MainForm.h"
+#include "base/Cp932.h"
 #include "codes/CombinationKeys.h"
 #include "codes/KeibaFunc.h"
-#include "text/Cp932.h"
+#include "store/RaceDayStore.h"
 #include "text/Fields.h"
 #include "text/Format.h"
 #include "text/SortedStringList.h"
+#include "text/ViewChanges.h"
+
+#include <algorithm>
 
 namespace renoka {
 
@@ -37,7 +40,7 @@ std::string OddsBoard::caption(int grid) {
 }
 
 void OddsBoard::refresh(int slot) {
-    const RaceDayStore& store = m_main.store();
+    const RaceDayStore& store = m_store;
     const RaceWork& w = store.work(slot);
     m_slot = slot;
     const int horses = std::clamp(fieldInt(store.ra(slot), 882, 2), 0, kHorseCount);
@@ -91,11 +94,12 @@ void OddsBoard::refresh(int slot) {
 void OddsBoard::sortList(List list, bool byOdds) {
     m_byOdds[static_cast<size_t>(list)] = byOdds;
     fillList(list);
+    m_changes.mark(View::Odds);
 }
 
 void OddsBoard::fillList(List list) {
-    const RaceWork& w = m_main.store().work(m_slot);
-    const int horses = std::clamp(fieldInt(m_main.store().ra(m_slot), 882, 2), 0, kHorseCount);
+    const RaceWork& w = m_store.work(m_slot);
+    const int horses = std::clamp(fieldInt(m_store.ra(m_slot), 882, 2), 0, kHorseCount);
     struct Entry {
         std::string key;
         double odds;

@@ -9,13 +9,14 @@
 
 namespace renoka {
 
-class TMainForm;
+class RaceDayStore;
+class ViewChanges;
 
 class OddsBoard {
 public:
     enum class List { Exacta, Trio, Trifecta };
 
-    explicit OddsBoard(TMainForm& main) : m_main(main) {}
+    OddsBoard(const RaceDayStore& store, ViewChanges& changes) : m_store(store), m_changes(changes) {}
 
     // Rebuilds every grid for the race slot.
     void refresh(int slot);
@@ -37,7 +38,8 @@ public:
 private:
     void fillList(List list);
 
-    TMainForm& m_main;
+    const RaceDayStore& m_store;
+    ViewChanges& m_changes;
     int m_slot = 0;
     std::array<bool, 3> m_byOdds{};
 };

@@ -1,8 +1,8 @@
 #include "analysis/OddsFile.h"
 
-#include "app/Errors.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "platform/FileIo.h"
-#include "text/Cp932.h"
 
 #include <cerrno>
 #include <cstring>

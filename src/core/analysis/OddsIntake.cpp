@@ -1,8 +1,10 @@
 #include "analysis/OddsIntake.h"
 
-#include "app/MainForm.h"
+#include "frame/ProgramFolder.h"
+#include "store/RaceDayStore.h"
 #include "store/RecordSizes.h"
 #include "text/Fields.h"
+#include "text/ViewChanges.h"
 
 namespace renoka {
 
@@ -13,7 +15,7 @@ const char* const kOddsExtensions[] = {".jvO1", ".jvO2", ".jvO3", ".jvO4", ".jvO
 } // namespace
 
 void OddsIntake::OzReadBtnClick() {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     const int slot = store.OddsSlot;
     RaceWork& work = store.work(slot); // checks the slot before anything changes
     const std::string_view ra = store.ra(slot);
@@ -27,7 +29,7 @@ void OddsIntake::OzReadBtnClick() {
     // placeholder records of the O1 file.
     if (fieldInt(ra, 26, 2) >= 1) {
         for (int kind = 1; kind <= 6; ++kind) {
-            const auto path = m_main.pathOf(store.dayFile(kOddsExtensions[kind - 1]));
+            const auto path = m_folder.pathOf(store.dayFile(kOddsExtensions[kind - 1]));
             if (m_reader.find(path, records::odds(kind), course, race) == OddsFileReader::Result::Found)
                 store.setOdds(kind, slot, m_reader.record());
         }
@@ -42,6 +44,7 @@ void OddsIntake::OzReadBtnClick() {
     readCombinations(store.odds(4, slot), kUmatanLayout, work.UmatanOz.data(), work.UmatanNinki.data());
     readCombinations(store.odds(5, slot), kSanpukuLayout, work.SanpukuOz.data(), work.SanpukuNinki.data());
     readCombinations(store.odds(6, slot), kSantanLayout, work.SantanOz.data(), work.SantanNinki.data());
+    m_changes.mark(View::Odds);
 }
 
 } // namespace renoka

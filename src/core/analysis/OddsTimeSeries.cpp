@@ -1,11 +1,14 @@
 #include "analysis/OddsTimeSeries.h"
 
-#include "analysis/OddsIntake.h"
-#include "app/MainForm.h"
+#include "base/Cp932.h"
+#include "frame/IniFile.h"
+#include "frame/ProgramFolder.h"
+#include "platform/Desktop.h"
 #include "platform/FileIo.h"
 #include "store/DayFiles.h"
+#include "store/RaceDayStore.h"
 #include "store/RecordSizes.h"
-#include "text/Cp932.h"
+#include "text/Controls.h"
 #include "text/Fields.h"
 #include "text/Format.h"
 
@@ -75,22 +78,22 @@ void replaceRaceLines(std::vector<std::string>& lines, const std::string& record
     if (!replaced) lines.push_back(record);
 }
 
-void OddsIntake::T1Click() {
-    Desktop& desktop = m_main.desktop();
-    const std::string programDir = m_main.programDirText();
-    const std::string folder = trim(m_main.ini().readString(kSection, kFolderKey, programDir));
+void OddsTimeSeries::T1Click() {
+    Desktop& desktop = m_desktop;
+    const std::string programDir = m_folder.text();
+    const std::string folder = trim(m_ini.readString(kSection, kFolderKey, programDir));
     if (folder.empty() || folder == programDir) {
         desktop.beep();
         desktop.information(sj("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定をしてください。"));
         return;
     }
-    if (trimView(comboText(m_main.DateCombo)).empty()) {
+    if (trimView(comboText(m_dateCombo)).empty()) {
         desktop.beep();
         desktop.information(sj("ｵｯｽﾞを読み込みたい当日の開催日ﾃﾞｰﾀを読み込んでください。"));
         return;
     }
 
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     const std::filesystem::path source = folderPath(folder);
     int taken[7] = {};
     // Type by type, so that each day file is loaded and written once however many races it takes.
@@ -109,25 +112,25 @@ void OddsIntake::T1Click() {
             const int chosen = nearestAnnouncement(lines, target, records::odds(kind) - 2);
             if (chosen < 0) continue;
             auto [entry, added] = dayFiles.try_emplace(day);
-            if (added) entry->second = loadLines(m_main.pathOf(dayFile(day, extension)));
+            if (added) entry->second = loadLines(m_folder.pathOf(dayFile(day, extension)));
             replaceRaceLines(entry->second, lines[static_cast<size_t>(chosen)]);
             ++taken[kind];
         }
         for (const auto& [day, lines] : dayFiles)
-            saveLines(m_main.pathOf(dayFile(day, extension)), lines);
+            saveLines(m_folder.pathOf(dayFile(day, extension)), lines);
     }
 
-    if (!m_main.BatchMode) {
+    if (!m_batchMode) {
         desktop.information(fmt("%d", taken[1]) + sj("ﾚｰｽ分の単複枠ｵｯｽﾞ") + "\r\n" + fmt("%d", taken[2]) +
                             sj("ﾚｰｽ分の馬連ｵｯｽﾞ") + "\r\n" + sj("を取りこみました。"));
     }
     if (m_reloadDay) m_reloadDay();
 }
 
-void OddsIntake::N12Click() {
-    const std::string current = m_main.ini().readString(kSection, kFolderKey, m_main.programDirText());
-    if (auto chosen = m_main.desktop().pickFolder(sj("時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定"), current))
-        m_main.ini().writeString(kSection, kFolderKey, *chosen);
+void OddsTimeSeries::N12Click() {
+    const std::string current = m_ini.readString(kSection, kFolderKey, m_folder.text());
+    if (auto chosen = m_desktop.pickFolder(sj("時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定"), current))
+        m_ini.writeString(kSection, kFolderKey, *chosen);
 }
 
 } // namespace renoka

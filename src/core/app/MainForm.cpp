@@ -5,19 +5,19 @@
 #include "analysis/MiningIntake.h"
 #include "analysis/OddsBoard.h"
 #include "analysis/OddsIntake.h"
-#include "app/Errors.h"
-#include "app/ProgramFolder.h"
-#include "app/Startup.h"
+#include "analysis/OddsTimeSeries.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "jv/JvErrorText.h"
 #include "jv/JvLink.h"
 #include "jv/SoftwareId.h"
-#include "jv/sim/SimJvLink.h"
+#include "jv/download/GetDataForm.h"
 #include "platform/FileIo.h"
+#include "raceday/DayLoader.h"
+#include "raceday/RaceCard.h"
+#include "raceday/RaceSelection.h"
 #include "results/PayoutIntake.h"
 #include "store/DayList.h"
-#include "store/DayLoader.h"
-#include "store/RaceCard.h"
-#include "text/Cp932.h"
 #include "text/Fields.h"
 
 namespace renoka {
@@ -29,26 +29,47 @@ fs::path settingsFileOf(const fs::path& programDir) {
 }
 
 TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
-    : m_programDir(std::move(programDir)), m_ports(ports), m_ini(settingsFileOf(m_programDir)),
-      m_errorLog(m_programDir / "ErrorLog.txt", ports.clock), m_store(std::make_unique<RaceDayStore>()),
-      m_dayLoader(std::make_unique<DayLoader>(*this)), m_raceCard(std::make_unique<RaceCard>(*this)),
-      m_odds(std::make_unique<OddsIntake>(*this)), m_mining(std::make_unique<MiningIntake>(*this)),
-      m_weights(std::make_unique<HorseWeights>(*this)), m_entries(std::make_unique<EntriesTable>(*this)),
-      m_payouts(std::make_unique<PayoutIntake>(*this)), m_oddsBoard(std::make_unique<OddsBoard>(*this)) {
-    // A race that receives its first payout is shown again with its results.
-    m_payouts->DatListClick = [this] { m_raceCard->DatListClick(); };
+    : m_folder(std::move(programDir)), m_ports(ports), m_ini(settingsFileOf(m_folder.dir())),
+      m_errorLog(m_folder.dir() / "ErrorLog.txt", ports.clock), m_store(std::make_unique<RaceDayStore>()) {
+    RaceDayStore& store = *m_store;
+    Desktop& desktop = m_ports.desktop;
+    m_odds = std::make_unique<OddsIntake>(store, m_folder, m_changes);
+    m_mining = std::make_unique<MiningIntake>(store, m_folder, m_changes);
+    m_weights = std::make_unique<HorseWeights>(store, m_folder, DatList, VenueList, m_changes);
+    m_entries = std::make_unique<EntriesTable>(store, desktop, JockeyCheckList, m_changes);
+    m_payouts = std::make_unique<PayoutIntake>(store, m_folder, DatList, m_changes);
+    m_oddsBoard = std::make_unique<OddsBoard>(store, m_changes);
+    m_raceCard = std::make_unique<RaceCard>(store, m_folder, desktop, DatList, TrackedHorses, m_changes);
+    m_raceSelection = std::make_unique<RaceSelection>(store, desktop, DatList, *m_raceCard, *m_entries, *m_payouts,
+                                                      visibility, m_changes);
+    m_dayLoader =
+        std::make_unique<DayLoader>(store, m_folder, m_ini, desktop, m_ports.clock,
+                                    DayControls{DateCombo, DatList, RestTimeLabel, SeiRecLabel, PrgrsText, visibility,
+                                                Timer4, SharedLines, VenueList, RaceAmounts, BatchMode},
+                                    DayIntakes{*m_odds, *m_mining, *m_weights, *m_payouts}, m_changes);
     // The time-series import ends by loading its day again.
-    m_odds->setReloadDay([this] { m_dayLoader->DateComboChange(); });
+    m_oddsTimeSeries = std::make_unique<OddsTimeSeries>(store, m_folder, m_ini, desktop, DateCombo, BatchMode,
+                                                        [this] { m_dayLoader->DateComboChange(); });
+
+    // The calls between the subsystems. A loaded day shows its first race; a registration shows the race again;
+    // a race that receives its first payout is shown again with its results.
+    const auto showRace = [this] { m_raceSelection->DatListClick(); };
+    m_dayLoader->DatListClick = showRace;
+    m_raceCard->DatListClick = showRace;
+    m_payouts->DatListClick = showRace;
+    m_entries->raceHeading = [this] { return m_raceCard->heading(); };
 }
 
 TMainForm::~TMainForm() = default;
 
-std::string TMainForm::programDirText() const {
-    return displayPath(m_programDir);
-}
-
-fs::path TMainForm::pathOf(std::string_view cp932Relative) const {
-    return pathUnder(m_programDir, cp932Relative);
+std::unique_ptr<TGetDataForm> TMainForm::createGetDataForm() {
+    return std::make_unique<TGetDataForm>(m_files, m_folder, m_ports.jvLink, m_ini, m_ports.desktop, m_ports.clock,
+                                          m_errorLog, [this] {
+                                              DateCombo.clear();
+                                              visibility.PageControl1 = false;
+                                              MakeDataListBtnClick();
+                                              m_changes.mark(View::Frame);
+                                          });
 }
 
 void TMainForm::restoreFolderSettings() {
@@ -94,7 +115,7 @@ void TMainForm::restoreMenuChecks() {
 
 void TMainForm::FormCreate() {
     // The folders come first: the settings file and the log live in the program folder.
-    prepareProgramFolders(m_programDir);
+    prepareProgramFolders(ProgramDir());
     restoreFolderSettings();
 
     geometry.top = m_ini.readInteger("locate", "top", 10);
@@ -129,15 +150,16 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormShow() {
     // A first start without any data service configured gets the demo provider, so both front ends work at once.
-    if (dynamic_cast<SimJvLink*>(&m_ports.jvLink)) {
+    if (ensureDemoProvider) {
         try {
-            if (ensureDemoProvider(m_programDir, m_ports.clock))
+            if (ensureDemoProvider())
                 StatusLabel.text =
-                    sj("デモ用のデータ提供フォルダを作成しました: ") + displayPath(m_programDir / "provider");
+                    sj("デモ用のデータ提供フォルダを作成しました: ") + displayPath(ProgramDir() / "provider");
         } catch (const RenokaError& e) {
             StatusLabel.text = e.what();
             logError(e.what());
         }
+        m_changes.mark(View::Status);
     }
     const int32_t rc = m_ports.jvLink.JVInit(softwareIdentifier());
     if (rc != 0) m_ports.desktop.information(sj("JVInitエラー：") + JVErrorText("JVInit", rc));
@@ -172,16 +194,19 @@ void TMainForm::HelpButtonClick() {
 
 void TMainForm::hidelistClick() {
     menus.hidelist = !menus.hidelist;
+    m_changes.mark(View::Frame);
     m_ini.writeBool("datalist", "close", menus.hidelist);
 }
 
 void TMainForm::SpeedButton1Click() {
     visibility.Panel6 = !visibility.Panel6;
+    m_changes.mark(View::Frame);
 }
 
 void TMainForm::MakeDataListBtnClick() {
     DateCombo.clear();
     DateCombo.items = listDays(pathOf("Data"));
+    m_changes.mark(View::DayList);
 }
 
 void TMainForm::IniBtnClick() {
@@ -197,30 +222,26 @@ void TMainForm::Timer2Timer() {
 }
 
 void TMainForm::logError(const std::string& message) {
-    try {
-        m_errorLog.append(message);
-    } catch (const std::exception&) {
-        // A log that cannot be written must not turn one failure into two dialogs.
-    }
+    m_errorLog.record(message);
 }
 
 bool TMainForm::runHandler(const std::function<void()>& handler, bool unattended) {
     std::string message;
-    try {
-        handler();
-        return true;
-    } catch (const RenokaError& e) {
-        message = e.what();
-    } catch (const std::bad_alloc&) {
-        message = sj("メモリが不足しています。");
-    } catch (const std::exception& e) {
-        message = sj(e.what());
+    {
+        const Desktop::UnattendedScope quiet(m_ports.desktop, unattended);
+        try {
+            handler();
+            return true;
+        } catch (...) {
+            message = messageOfCurrentException();
+        }
     }
     if (!unattended) {
         m_ports.desktop.beep();
         m_ports.desktop.information(message);
     } else {
         StatusLabel.text = message;
+        m_changes.mark(View::Status);
     }
     logError(message);
     return false;

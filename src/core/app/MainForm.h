@@ -1,17 +1,22 @@
 #pragma once
 // The main window as data: its lists, labels, menu checks and timers, and the handlers of the frame (start-up,
-// close, help, the day list). The GUI shows this object and forwards events to it; the CLI drives it headless.
-#include "app/Controls.h"
-#include "app/ErrorLog.h"
-#include "app/IniFile.h"
-#include "app/Registry.h"
+// close, help, the day list). It creates the subsystems, hands each only what it uses, and connects the calls
+// between them. The GUI shows this object and forwards events to it; the CLI drives it headless.
+#include "frame/ErrorLog.h"
+#include "frame/FrameState.h"
+#include "frame/IniFile.h"
+#include "frame/ProgramFolder.h"
+#include "frame/Registry.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/SoundPlayer.h"
+#include "platform/UiThread.h"
 #include "store/DayFileStore.h"
 #include "store/RaceDayStore.h"
+#include "text/Controls.h"
 #include "text/Label.h"
 #include "text/SortedStringList.h"
+#include "text/ViewChanges.h"
 
 #include <filesystem>
 #include <functional>
@@ -23,13 +28,16 @@ namespace renoka {
 
 class JvLink;
 class OddsIntake;
+class OddsTimeSeries;
 class MiningIntake;
 class HorseWeights;
 class EntriesTable;
 class PayoutIntake;
 class RaceCard;
+class RaceSelection;
 class DayLoader;
 class OddsBoard;
+class TGetDataForm;
 
 struct MainFormPorts {
     Desktop& desktop;
@@ -37,42 +45,7 @@ struct MainFormPorts {
     SoundPlayer& sound;
     JvLink& jvLink;
     const Registry& registry;
-};
-
-// Checked states of the menu items the settings restore.
-struct MenuChecks {
-    bool hidelist = false;      // ﾃﾞｰﾀ読込後ﾘｽﾄを消す(&P)
-    bool N32 = false;           // 枠連出現率優先
-    bool N33 = false;           // 枠出現順位優先
-    bool SelHaiR1 = false;      // 全レース配信
-    bool SelHaiR2 = false;      // 推奨ﾊﾟﾀｰﾝ+2点ﾊﾟﾀｰﾝを配信
-    bool SelHaiR3 = false;      // MSH出現レースのみ配信
-    bool DefaultKaime = false;  // デフォルト買い目
-    bool Kaime3Include = false; // 枠１～３位ＢＯＸ３点
-    bool NagasiKaime = false;   // 流し買い目
-    bool StdDev13 = false;      // 上位３点的中７０％買い目
-    bool KaimeJoi = false;      // 上位パターン優先
-    bool KaimeKai = false;      // 下位パターン優先
-    bool PC1 = false;           // 携帯ﾒｰﾙの代わりにPCを鳴らす
-    bool N30 = false;           // 買い目を携帯メールへ送信する
-};
-
-// Whether the controls that start hidden or that the frame shows and hides are visible.
-struct FrameVisibility {
-    bool PageControl1 = true;
-    bool StringGrid6 = true;
-    bool PageControl3 = true;
-    bool Panel8 = true;
-    bool Panel6 = true;
-    bool TekiAnaBtn = false;
-    bool TekiAnaBtn2 = false;
-    bool DirectReadBtn = false;
-    bool MenuMaster = false;
-    bool TabSheet1 = true;  // 金のなる木プレビュー
-    bool TabSheet8 = true;  // 参考買い目
-    bool TabSheet15 = true; // 出馬表(一覧)
-    bool TabSheet37 = true; // 枠連
-    bool TabSheet7 = true;  // 軸ヒモ確認表
+    UiThread& uiThread;
 };
 
 class TMainForm {
@@ -101,6 +74,7 @@ public:
 
     // Runs a handler the way every front end must: a RenokaError (or any other exception) stops the handler,
     // beeps, shows the message (unless unattended) and appends it to the error log. Returns false when it failed.
+    // An unattended handler runs with the desktop in its unattended mode: whatever it reaches opens no dialog.
     bool runHandler(const std::function<void()>& handler, bool unattended = false);
     // Appends a line to the error log.
     void logError(const std::string& message);
@@ -108,21 +82,26 @@ public:
     // The clock label text 'hh時nn分ss秒'.
     std::string clockText() const;
 
-    const std::filesystem::path& ProgramDir() const { return m_programDir; }
+    const ProgramFolder& folder() const { return m_folder; }
+    const std::filesystem::path& ProgramDir() const { return m_folder.dir(); }
     // The program folder as CP932 text, as written to the log and used in settings values.
-    std::string programDirText() const;
-    std::filesystem::path pathOf(std::string_view cp932Relative) const;
+    std::string programDirText() const { return m_folder.text(); }
+    std::filesystem::path pathOf(std::string_view cp932Relative) const { return m_folder.pathOf(cp932Relative); }
 
     IniFile& ini() { return m_ini; }
     ErrorLog& errorLog() { return m_errorLog; }
     RaceDayStore& store() { return *m_store; }
     // Every update of the data files goes through this one store.
     DayFileStore& files() { return m_files; }
+    // What the handlers changed since the front end last took the marks.
+    ViewChanges& changes() { return m_changes; }
 
     // The subsystems of the race-day view; each owns its controls and keeps the system's handler names.
     DayLoader& dayLoader() { return *m_dayLoader; }
     RaceCard& raceCard() { return *m_raceCard; }
+    RaceSelection& raceSelection() { return *m_raceSelection; }
     OddsIntake& odds() { return *m_odds; }
+    OddsTimeSeries& oddsTimeSeries() { return *m_oddsTimeSeries; }
     MiningIntake& mining() { return *m_mining; }
     HorseWeights& weights() { return *m_weights; }
     EntriesTable& entries() { return *m_entries; }
@@ -132,6 +111,14 @@ public:
     const Clock& clock() const { return m_ports.clock; }
     SoundPlayer& sound() { return m_ports.sound; }
     JvLink& jvLink() { return m_ports.jvLink; }
+    UiThread& uiThread() { return m_ports.uiThread; }
+
+    // The stored-data download dialog as data, wired to this form; it lives while the dialog is open.
+    std::unique_ptr<TGetDataForm> createGetDataForm();
+
+    // Makes the demo provider on the first showing when the data service is the simulator and nothing is
+    // configured yet (the start-up connects it); true when it made one.
+    std::function<bool()> ensureDemoProvider;
 
     WindowGeometry geometry;
     MenuChecks menus;
@@ -159,20 +146,23 @@ private:
     void restoreFolderSettings();
     void restoreMenuChecks();
 
-    std::filesystem::path m_programDir;
+    ProgramFolder m_folder;
     MainFormPorts m_ports;
     IniFile m_ini;
     ErrorLog m_errorLog;
     std::unique_ptr<RaceDayStore> m_store;
     DayFileStore m_files;
-    std::unique_ptr<DayLoader> m_dayLoader;
-    std::unique_ptr<RaceCard> m_raceCard;
+    ViewChanges m_changes;
     std::unique_ptr<OddsIntake> m_odds;
+    std::unique_ptr<OddsTimeSeries> m_oddsTimeSeries;
     std::unique_ptr<MiningIntake> m_mining;
     std::unique_ptr<HorseWeights> m_weights;
     std::unique_ptr<EntriesTable> m_entries;
     std::unique_ptr<PayoutIntake> m_payouts;
     std::unique_ptr<OddsBoard> m_oddsBoard;
+    std::unique_ptr<RaceCard> m_raceCard;
+    std::unique_ptr<RaceSelection> m_raceSelection;
+    std::unique_ptr<DayLoader> m_dayLoader;
 };
 
 // The settings file of a program folder.

@@ -1,12 +1,13 @@
 #include "app/Startup.h"
 
-#include "app/IniFile.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
+#include "frame/IniFile.h"
 #include "jv/demo/DemoProvider.h"
 #include "jv/sim/SimJvLink.h"
 
 #include <QDate>
 
-#include "text/Cp932.h"
 #include <system_error>
 
 namespace renoka {
@@ -24,8 +25,12 @@ std::filesystem::path providerFolder(const std::filesystem::path& programDir) {
 
 // The data-service simulator serves the provider folder. A folder that does not exist yet is fine: stored opens
 // then find nothing newer and real-time opens find nothing announced.
-std::unique_ptr<JvLink> createJvLink(const std::filesystem::path& programDir, const Clock& clock) {
-    return std::make_unique<SimJvLink>(providerFolder(programDir), clock);
+DataService createDataService(const std::filesystem::path& programDir, const Clock& clock) {
+    auto simulator = std::make_unique<SimJvLink>(providerFolder(programDir), clock);
+    DataService service;
+    service.simulator = simulator.get();
+    service.link = std::move(simulator);
+    return service;
 }
 
 bool ensureDemoProvider(const std::filesystem::path& programDir, const Clock& clock) {
@@ -40,6 +45,30 @@ bool ensureDemoProvider(const std::filesystem::path& programDir, const Clock& cl
     options.start = demo::DemoDate{today.year(), today.month(), today.day()};
     demo::makeDemoProvider(options);
     return true;
+}
+
+StartedProgram startProgram(const std::filesystem::path& programDir, const FrontEndPorts& ports) {
+    StartedProgram program;
+    try {
+        program.dataService = createDataService(programDir, ports.clock);
+        if (!program.dataService.link) {
+            program.failure = sj(kJvLinkMissingMessage);
+            return program;
+        }
+        auto form = std::make_unique<TMainForm>(programDir, MainFormPorts{ports.desktop, ports.clock, ports.sound,
+                                                                          *program.dataService.link, ports.registry,
+                                                                          ports.uiThread});
+        if (program.dataService.simulator) {
+            const Clock& clock = ports.clock;
+            form->ensureDemoProvider = [programDir, &clock] { return ensureDemoProvider(programDir, clock); };
+        }
+        form->FormCreate();
+        program.form = std::move(form);
+    } catch (...) {
+        program.failure = messageOfCurrentException();
+        program.form.reset();
+    }
+    return program;
 }
 
 } // namespace renoka

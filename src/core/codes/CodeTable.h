@@ -1,7 +1,7 @@
 #pragma once
 // Building blocks of the code-table sources. The texts are written in the sources as UTF-8, where they can be
 // read and checked against the code tables, and become CP932 once, the first time a table is used.
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "jv/JvErrorText.h"
 
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "jv/NullJvLink.h"
 
+#include "base/Cp932.h"
 #include "jv/JvResultCodes.h"
 #include "jv/SoftwareId.h"
-#include "text/Cp932.h"
 
 namespace renoka {
 

@@ -1,6 +1,6 @@
 #include "jv/SoftwareId.h"
 
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 namespace renoka {
 

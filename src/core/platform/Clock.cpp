@@ -20,11 +20,16 @@ QDateTime SystemClock::now() const {
     return toJapanTime(QDateTime::currentDateTimeUtc());
 }
 
-StartedClock::StartedClock(const QDateTime& start)
-    : m_start(toJapanTime(start)), m_startedAtMs(QDateTime::currentMSecsSinceEpoch()) {}
+StartedClock::StartedClock(const QDateTime& start, int speed) : m_start(toJapanTime(start)), m_speed(speed) {
+    m_running.start();
+}
 
 QDateTime StartedClock::now() const {
-    return m_start.addMSecs(QDateTime::currentMSecsSinceEpoch() - m_startedAtMs);
+    return m_start.addMSecs(steadyMs());
+}
+
+qint64 StartedClock::steadyMs() const {
+    return m_running.elapsed() * m_speed;
 }
 
 QDateTime parseJapanTime(const QString& text) {

@@ -1,6 +1,6 @@
 #include "platform/ConsoleDesktop.h"
 
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -9,12 +9,12 @@
 
 namespace renoka {
 
-void ConsoleDesktop::information(const std::string& message) {
+void ConsoleDesktop::showInformation(const std::string& message) {
     std::fprintf(m_out, "%s\n", toUtf8(message).c_str());
     std::fflush(m_out);
 }
 
-bool ConsoleDesktop::confirm(const std::string& message) {
+bool ConsoleDesktop::askConfirmation(const std::string& message) {
     std::fprintf(m_out, "%s [%s]\n", toUtf8(message).c_str(), m_answerYes ? "yes" : "no");
     std::fflush(m_out);
     return m_answerYes;

@@ -11,8 +11,6 @@ class ConsoleDesktop : public Desktop {
 public:
     explicit ConsoleDesktop(bool answerYes, std::FILE* messages = stderr) : m_answerYes(answerYes), m_out(messages) {}
 
-    void information(const std::string& message) override;
-    bool confirm(const std::string& message) override;
     void beep() override {}
     std::optional<std::string> pickFolder(const std::string& caption, const std::string& startFolder) override;
     bool openFile(const std::filesystem::path& file) override;
@@ -20,6 +18,10 @@ public:
     bool startProgram(const std::filesystem::path& executable, const std::string& argument,
                       const std::filesystem::path& workingFolder) override;
     void processEvents() override;
+
+protected:
+    void showInformation(const std::string& message) override;
+    bool askConfirmation(const std::string& message) override;
 
 private:
     bool m_answerYes;

@@ -1,7 +1,7 @@
 #include "platform/FileIo.h"
 
-#include "app/Errors.h"
-#include "text/Cp932.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 
 #include <cerrno>
 #include <cstring>
@@ -12,6 +12,8 @@
 #include <unistd.h>
 
 namespace renoka {
+
+namespace fs = std::filesystem;
 
 namespace {
 

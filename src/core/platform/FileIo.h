@@ -8,19 +8,17 @@
 
 namespace renoka {
 
-namespace fs = std::filesystem;
-
 // A path below `base` from a CP932 relative path ("\Data\2026年12月08日.jvRA" or "Data/x"): separators may be
 // "\" or "/", a leading separator is allowed. The CP932 name becomes the file system's UTF-8 name.
-fs::path pathUnder(const fs::path& base, std::string_view cp932Relative);
+std::filesystem::path pathUnder(const std::filesystem::path& base, std::string_view cp932Relative);
 
 // The whole file, or false when it does not exist. Any other failure to read is a FileError.
-bool readWholeFile(const fs::path& path, std::string& bytes);
+bool readWholeFile(const std::filesystem::path& path, std::string& bytes);
 
 // Writes the bytes to a temporary file next to `path`, flushes it to disk and renames it over `path`.
 // On failure the old file is untouched, the temporary file removed, and a FileError thrown.
 // `ownerOnly` creates the file readable and writable by its owner only.
-void writeFileAtomic(const fs::path& path, std::string_view bytes, bool ownerOnly = false);
+void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes, bool ownerOnly = false);
 
 // Many files written atomically together: each is written into its temporary file by add(); commit() forces
 // them all to disk at once and then renames each over its old file. Files not committed are removed.
@@ -32,14 +30,14 @@ public:
     AtomicWriteBatch& operator=(const AtomicWriteBatch&) = delete;
 
     // Throws FileError when the temporary file cannot be written; the files added before stay pending.
-    void add(const fs::path& path, std::string_view bytes);
+    void add(const std::filesystem::path& path, std::string_view bytes);
     // Throws the first FileError after trying every rename.
     void commit();
 
 private:
     struct Pending {
-        fs::path target;
-        fs::path temp;
+        std::filesystem::path target;
+        std::filesystem::path temp;
     };
     std::vector<Pending> m_pending;
 };
@@ -51,13 +49,13 @@ std::vector<std::string> splitLines(std::string_view text);
 std::string joinLines(const std::vector<std::string>& lines);
 
 // Reads the lines of a file; a missing file gives no lines.
-std::vector<std::string> loadLines(const fs::path& path);
-void saveLines(const fs::path& path, const std::vector<std::string>& lines, bool ownerOnly = false);
+std::vector<std::string> loadLines(const std::filesystem::path& path);
+void saveLines(const std::filesystem::path& path, const std::vector<std::string>& lines, bool ownerOnly = false);
 
 // Why a system call failed, in Japanese (CP932).
 std::string systemErrorText(int err);
 
 // The path as CP932 text for messages and logs.
-std::string displayPath(const fs::path& path);
+std::string displayPath(const std::filesystem::path& path);
 
 } // namespace renoka

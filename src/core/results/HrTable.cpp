@@ -1,8 +1,8 @@
 #include "results/HrTable.h"
 
-#include "app/Errors.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "codes/CombinationKeys.h"
-#include "text/Cp932.h"
 #include "text/Fields.h"
 
 namespace renoka {

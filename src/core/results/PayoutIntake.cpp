@@ -1,11 +1,14 @@
 #include "results/PayoutIntake.h"
 
-#include "app/MainForm.h"
-#include "results/RecordFile.h"
+#include "frame/ProgramFolder.h"
+#include "platform/RecordFile.h"
 #include "store/DayFiles.h"
+#include "store/RaceDayStore.h"
 #include "store/RecordSizes.h"
+#include "text/Controls.h"
 #include "text/Fields.h"
 #include "text/Format.h"
+#include "text/ViewChanges.h"
 
 #include <algorithm>
 
@@ -26,7 +29,7 @@ int positive(std::string_view record, int pos, int len) {
 } // namespace
 
 void PayoutIntake::HrReadBtnClick() {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     // The race on screen is known by racecourse and race number, taken before the race records are read again.
     const std::string_view shown = store.ra(store.CurrentRace);
     const std::string course(field(shown, 20, 2));
@@ -36,12 +39,13 @@ void PayoutIntake::HrReadBtnClick() {
     const bool newPayout = readPayouts(course, race);
     writePlacings();
     CalcBtnClick();
-    if (m_main.DatList.itemIndex >= 0 && newPayout && DatListClick) DatListClick();
+    m_changes.markRace();
+    if (m_datList.itemIndex >= 0 && newPayout && DatListClick) DatListClick();
 }
 
 void PayoutIntake::readResults() {
-    RaceDayStore& store = m_main.store();
-    const RecordFile raFile(m_main.pathOf(store.dayFile(".jvRA")), records::RA);
+    RaceDayStore& store = m_store;
+    const RecordFile raFile(m_folder.pathOf(store.dayFile(".jvRA")), records::RA);
     if (!raFile.exists()) return;
     const auto races = raFile.records(kSlotCount);
     for (size_t n = 0; n < races.size(); ++n) {
@@ -52,7 +56,7 @@ void PayoutIntake::readResults() {
         // Only the ten JRA racecourses have runner files; any other code names no file.
         const std::string venue = jraVenueName(field(ra, 20, 2));
         if (venue.empty()) continue;
-        const RecordFile seFile(m_main.pathOf(runnerFile(store.DayName, venue)), records::SE);
+        const RecordFile seFile(m_folder.pathOf(runnerFile(store.DayName, venue)), records::SE);
         if (!seFile.exists()) continue;
         const int raceNo = fieldInt(ra, 26, 2);
         if (raceNo < 1) continue;
@@ -77,8 +81,8 @@ void PayoutIntake::readResults() {
 }
 
 bool PayoutIntake::readPayouts(const std::string& course, const std::string& race) {
-    RaceDayStore& store = m_main.store();
-    const RecordFile hrFile(m_main.pathOf(store.dayFile(".jvHR")), records::HR);
+    RaceDayStore& store = m_store;
+    const RecordFile hrFile(m_folder.pathOf(store.dayFile(".jvHR")), records::HR);
     // Without a file the images keep what they had; with one, a race whose record has gone shows blanks.
     if (!hrFile.exists()) return false;
     const std::string blank(records::HR, ' ');
@@ -105,7 +109,7 @@ void PayoutIntake::writePlacings() {
     // The place payouts decide the placing the race view and the verifications show, also before the final
     // results arrive: the horse of place entry i gets placing i, so horses in a dead heat are numbered by
     // their entry order.
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const std::string_view hr = store.hr(slot);
         for (int i = 1; i <= kFukuEntries; ++i) {
@@ -119,14 +123,21 @@ void PayoutIntake::writePlacings() {
 }
 
 void PayoutIntake::CalcBtnClick() {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     for (int slot = 0; slot < kSlotCount; ++slot)
         store.work(slot).HrTable = HrTableOf(store.hr(slot));
+    m_changes.mark(View::Results);
+}
+
+void PayoutIntake::KekkaPanelClear() {
+    KekkaPanel.clear();
+    m_changes.mark(View::Results);
 }
 
 void PayoutIntake::KekkaPanelFill() {
-    const RaceDayStore& store = m_main.store();
+    const RaceDayStore& store = m_store;
     KekkaPanel.fill(store.work(store.CurrentRace).HrTable);
+    m_changes.mark(View::Results);
 }
 
 } // namespace renoka

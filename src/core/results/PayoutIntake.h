@@ -7,11 +7,16 @@
 
 namespace renoka {
 
-class TMainForm;
+class ProgramFolder;
+class RaceDayStore;
+class ViewChanges;
+struct ListControl;
 
 class PayoutIntake {
 public:
-    explicit PayoutIntake(TMainForm& main) : m_main(main) {}
+    // The race list tells whether a race is on screen to be shown again.
+    PayoutIntake(RaceDayStore& store, const ProgramFolder& folder, const ListControl& datList, ViewChanges& changes)
+        : m_store(store), m_folder(folder), m_datList(datList), m_changes(changes) {}
 
     // "払戻取込": the day's race records and per-course runner (result) files into the store, the results
     // arrays, then the day's HR records into the payout images, the placings written from the place payouts
@@ -24,7 +29,7 @@ public:
 
     // The results panel of the race view. The race view empties it and fills it for the race on screen.
     ResultsPanel KekkaPanel;
-    void KekkaPanelClear() { KekkaPanel.clear(); }
+    void KekkaPanelClear();
     // Fills the panel from the payout table of the race on screen (CurrentRace).
     void KekkaPanelFill();
 
@@ -37,7 +42,10 @@ private:
     bool readPayouts(const std::string& course, const std::string& race);
     void writePlacings();
 
-    TMainForm& m_main;
+    RaceDayStore& m_store;
+    const ProgramFolder& m_folder;
+    const ListControl& m_datList;
+    ViewChanges& m_changes;
 };
 
 } // namespace renoka

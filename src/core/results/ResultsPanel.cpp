@@ -1,6 +1,6 @@
 #include "results/ResultsPanel.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "text/Fields.h"
 #include "text/Format.h"
 

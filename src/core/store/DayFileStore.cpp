@@ -1,6 +1,6 @@
 #include "store/DayFileStore.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "platform/FileIo.h"
 #include "text/Fields.h"
 

@@ -1,7 +1,7 @@
 #include "store/DayFiles.h"
 
+#include "base/Cp932.h"
 #include "codes/KeibaFunc.h"
-#include "text/Cp932.h"
 #include "text/Fields.h"
 
 namespace renoka {

@@ -1,6 +1,6 @@
 #include "store/DayList.h"
 
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 #include <algorithm>
 #include <system_error>

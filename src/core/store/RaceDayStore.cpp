@@ -1,6 +1,6 @@
 #include "store/RaceDayStore.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "codes/KeibaFunc.h"
 #include "text/Fields.h"
 

@@ -1,6 +1,6 @@
 #include "text/Fields.h"
 
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #include "text/TextGrid.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 #include <algorithm>
 

@@ -3,7 +3,9 @@
 #include "QtDesktop.h"
 #include "QtText.h"
 #include "app/MainForm.h"
+#include "widgets/Buttons.h"
 #include "widgets/LabelView.h"
+#include "widgets/TimerBinding.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,20 +31,6 @@ namespace {
 
 // The labels change with every record; twenty pictures a second is as much as anyone can read.
 constexpr int kRepaintMs = 50;
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QPushButton* makeButton(const char* name, const char* caption, const char* hint, QWidget* parent) {
-    auto* button = new QPushButton(text(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(text(hint));
-    // Enter must never start or stop a download: only a deliberate click or the button's own key does.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
 
 // A label whose text comes from the data stream: shown as it is, never read as markup, and never widening the
 // dialog when a horse name is long.
@@ -72,9 +60,10 @@ void showBar(QProgressBar& view, const ProgressBar& bar) {
 
 } // namespace
 
-GetDataDialog::GetDataDialog(TMainForm& main, QWidget* parent) : QDialog(parent), m_main(main), m_form(main) {
+GetDataDialog::GetDataDialog(TMainForm& main, QWidget* parent)
+    : QDialog(parent), m_main(main), m_ownedForm(main.createGetDataForm()), m_form(*m_ownedForm) {
     setObjectName(QStringLiteral("GetDataForm"));
-    setWindowTitle(text(TGetDataForm::Caption));
+    setWindowTitle(uiText(TGetDataForm::Caption));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildOptions());
@@ -96,11 +85,6 @@ GetDataDialog::GetDataDialog(TMainForm& main, QWidget* parent) : QDialog(parent)
     connect(m_repaintTimer, &QTimer::timeout, this, [this] { showProgress(false); });
 
     m_form.onProgress = [this] { showProgress(false); };
-    m_qtDesktop = dynamic_cast<QtDesktop*>(&m_main.desktop());
-    if (m_qtDesktop) {
-        m_previousBoxParent = m_qtDesktop->parentWindow();
-        m_qtDesktop->setParentWindow(this);
-    }
 
     bindInputs();
     m_main.runHandler([this] { m_form.FormCreate(); });
@@ -112,7 +96,6 @@ GetDataDialog::GetDataDialog(TMainForm& main, QWidget* parent) : QDialog(parent)
 GetDataDialog::~GetDataDialog() {
     m_form.onProgress = nullptr;
     if (m_cursorOverridden) QApplication::restoreOverrideCursor();
-    if (m_qtDesktop) m_qtDesktop->setParentWindow(m_previousBoxParent);
 }
 
 QWidget* GetDataDialog::buildOptions() {
@@ -121,40 +104,40 @@ QWidget* GetDataDialog::buildOptions() {
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* fromRow = new QHBoxLayout;
-    auto* fromCaption = new QLabel(text("取込開始日(&D)"), panel);
+    auto* fromCaption = new QLabel(uiText("取込開始日(&D)"), panel);
     m_picker = new QDateTimeEdit(panel);
     m_picker->setObjectName(QStringLiteral("DateTimePicker1"));
     m_picker->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     // The long date only; the time of the last file read stays in the value and goes to the service.
     m_picker->setDisplayFormat(QStringLiteral("yyyy年M月d日（ddd）"));
     m_picker->setCalendarPopup(true);
-    m_picker->setToolTip(text("この日時以降に提供されたデータを取り込みます"));
+    m_picker->setToolTip(uiText("この日時以降に提供されたデータを取り込みます"));
     fromCaption->setBuddy(m_picker);
     fromRow->addWidget(fromCaption);
     fromRow->addWidget(m_picker);
     fromRow->addStretch(1);
     layout->addLayout(fromRow);
 
-    m_kindGroup = new QGroupBox(text("取得データ"), panel);
+    m_kindGroup = new QGroupBox(uiText("取得データ"), panel);
     m_kindGroup->setObjectName(QStringLiteral("DataKindGroup"));
     auto* kinds = new QHBoxLayout(m_kindGroup);
-    m_normal = new QRadioButton(text("通常データ(&N)"), m_kindGroup);
+    m_normal = new QRadioButton(uiText("通常データ(&N)"), m_kindGroup);
     m_normal->setObjectName(QStringLiteral("rbtNormal"));
-    m_normal->setToolTip(text("開始日時以降に提供されたデータを取り込みます"));
-    m_setup = new QRadioButton(text("セットアップデータ(&U)"), m_kindGroup);
+    m_normal->setToolTip(uiText("開始日時以降に提供されたデータを取り込みます"));
+    m_setup = new QRadioButton(uiText("セットアップデータ(&U)"), m_kindGroup);
     m_setup->setObjectName(QStringLiteral("rbtSetup"));
-    m_setup->setToolTip(text("開始日時以降の蓄積データをまとめて取り込みます（初めての取込に）"));
+    m_setup->setToolTip(uiText("開始日時以降の蓄積データをまとめて取り込みます（初めての取込に）"));
     kinds->addWidget(m_normal);
     kinds->addWidget(m_setup);
     kinds->addStretch(1);
     layout->addWidget(m_kindGroup);
 
-    m_odds = new QCheckBox(text("確定オッズも合わせて取得する(&O)"), panel);
+    m_odds = new QCheckBox(uiText("確定オッズも合わせて取得する(&O)"), panel);
     m_odds->setObjectName(QStringLiteral("CheckBox2"));
     layout->addWidget(m_odds);
     auto* note =
-        new QLabel(text("↑ここをチェックすると取得期間に取得済みのオッズがある場合は確定オッズに上書きされますので、"
-                        "ご注意ください。"),
+        new QLabel(uiText("↑ここをチェックすると取得期間に取得済みのオッズがある場合は確定オッズに上書きされますので、"
+                          "ご注意ください。"),
                    panel);
     note->setObjectName(QStringLiteral("OddsNote"));
     note->setWordWrap(true);
@@ -176,12 +159,12 @@ QWidget* GetDataDialog::buildProgress() {
     m_progressLabel = makeStatusLabel("ProgressLabel", panel);
     m_recordLabel = makeStatusLabel("MkDataLabel", panel);
 
-    grid->addWidget(new QLabel(text("ダウンロード"), panel), 0, 0);
+    grid->addWidget(new QLabel(uiText("ダウンロード"), panel), 0, 0);
     grid->addWidget(m_downloadBar, 0, 1);
-    grid->addWidget(new QLabel(text("読込み"), panel), 1, 0);
+    grid->addWidget(new QLabel(uiText("読込み"), panel), 1, 0);
     grid->addWidget(m_readBar, 1, 1);
     grid->addWidget(m_progressLabel, 2, 0, 1, 2);
-    grid->addWidget(new QLabel(text("作成データ"), panel), 3, 0);
+    grid->addWidget(new QLabel(uiText("作成データ"), panel), 3, 0);
     grid->addWidget(m_recordLabel, 3, 1);
     return panel;
 }
@@ -191,11 +174,13 @@ QWidget* GetDataDialog::buildButtons() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 8, 0, 0);
 
-    m_start = makeButton("ButtonStart", "データ取込(&S)", "選んだ日時以降のデータを取り込みます", row);
+    m_start =
+        makeButton("ButtonStart", "データ取込(&S)", "選んだ日時以降のデータを取り込みます", row, HintShown::AsToolTip);
     connect(m_start, &QPushButton::clicked, this, [this] { run([this] { m_form.ButtonStartClick(); }); });
-    m_cancel = makeButton("ButtonCancel", "データ取込中止(&C)", "実行中の取込を中止します", row);
+    m_cancel = makeButton("ButtonCancel", "データ取込中止(&C)", "実行中の取込を中止します", row, HintShown::AsToolTip);
     connect(m_cancel, &QPushButton::clicked, this, [this] { run([this] { m_form.ButtonCancelClick(); }); });
-    m_settings = makeButton("SpeedButton1", "JV-Link設定(&L)", "データ提供元の設定画面を開きます", row);
+    m_settings =
+        makeButton("SpeedButton1", "JV-Link設定(&L)", "データ提供元の設定画面を開きます", row, HintShown::AsToolTip);
     connect(m_settings, &QPushButton::clicked, this, [this] { run([this] { m_form.SpeedButton1Click(); }); });
 
     layout->addWidget(m_start);
@@ -263,14 +248,7 @@ void GetDataDialog::showButtons() {
 }
 
 void GetDataDialog::followTimers() {
-    if (m_statusTimer->interval() != m_form.TimerJVStatus.intervalMs)
-        m_statusTimer->setInterval(m_form.TimerJVStatus.intervalMs);
-    if (m_statusTimer->isActive() != m_form.TimerJVStatus.enabled) {
-        if (m_form.TimerJVStatus.enabled)
-            m_statusTimer->start();
-        else
-            m_statusTimer->stop();
-    }
+    TimerBinding(*m_statusTimer, m_form.TimerJVStatus).sync();
     const bool busy = downloading();
     if (m_repaintTimer->isActive() != busy) {
         if (busy)

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QDateTimeEdit;
@@ -22,7 +23,6 @@ class QTimer;
 
 namespace renoka {
 
-class QtDesktop;
 class TMainForm;
 
 class GetDataDialog : public QDialog {
@@ -60,7 +60,8 @@ private:
     void followCursor();
 
     TMainForm& m_main;
-    TGetDataForm m_form;
+    std::unique_ptr<TGetDataForm> m_ownedForm;
+    TGetDataForm& m_form;
 
     QDateTimeEdit* m_picker = nullptr;
     QGroupBox* m_kindGroup = nullptr;
@@ -82,8 +83,6 @@ private:
     bool m_cursorOverridden = false;
     bool m_closeWhenIdle = false;
     // Message boxes of the download belong over this dialog, not over the main window behind it.
-    QtDesktop* m_qtDesktop = nullptr;
-    QPointer<QWidget> m_previousBoxParent;
 };
 
 } // namespace renoka

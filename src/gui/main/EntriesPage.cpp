@@ -16,14 +16,6 @@
 
 namespace renoka {
 
-namespace {
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
-
 EntriesPage::EntriesPage(TMainForm& form, HandlerRunner run, QWidget* parent)
     : QWidget(parent), m_form(form), m_run(std::move(run)) {
     EntriesTable& entries = m_form.entries();
@@ -59,7 +51,7 @@ QWidget* EntriesPage::buildButtons() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(new QLabel(text("並べ替え:"), row));
+    layout->addWidget(new QLabel(uiText("並べ替え:"), row));
     m_sortButtons = new QButtonGroup(this);
     m_sortButtons->setExclusive(true);
     for (int i = 0; i < EntriesTable::kSortButtonCount; ++i) {
@@ -78,9 +70,9 @@ QWidget* EntriesPage::buildButtons() {
         });
     });
     layout->addStretch(1);
-    auto* copy = new QPushButton(text("クリップボードへコピー(&C)"), row);
+    auto* copy = new QPushButton(uiText("クリップボードへコピー(&C)"), row);
     copy->setObjectName(QStringLiteral("Clip1"));
-    copy->setStatusTip(text("レース名と出走馬一覧をタブ区切りでクリップボードへコピーします"));
+    copy->setStatusTip(uiText("レース名と出走馬一覧をタブ区切りでクリップボードへコピーします"));
     copy->setAutoDefault(false);
     connect(copy, &QPushButton::clicked, this, [this] { m_run([this] { m_form.entries().Clip1Click(); }); });
     layout->addWidget(copy);
@@ -94,8 +86,8 @@ void EntriesPage::showTableMenu(const QModelIndex& index, const QPoint& globalPo
     const QString header = qs(entries.StringGrid26.cell(col, 0));
     // The keyboard's way to a header click: the same handler, for the column of the current cell.
     QMenu menu(this);
-    QAction* sort = menu.addAction(
-        text("「%1」で並べ替え(&S) %2").arg(header, entries.nextSortAscending(col) ? text("昇順") : text("降順")));
+    QAction* sort = menu.addAction(uiText("「%1」で並べ替え(&S) %2")
+                                       .arg(header, entries.nextSortAscending(col) ? uiText("昇順") : uiText("降順")));
     sort->setObjectName(QStringLiteral("SortByColumn"));
     connect(sort, &QAction::triggered, this,
             [this, col] { m_run([this, col] { m_form.entries().StringGrid26MouseDown(0, col); }); });

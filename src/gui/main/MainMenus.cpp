@@ -1,4 +1,5 @@
 #include "main/MainMenus.h"
+#include "QtText.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -6,14 +7,6 @@
 #include <QMenuBar>
 
 namespace renoka {
-
-namespace {
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 MainMenus::MainMenus(QMenuBar& bar) : m_bar(bar) {
     buildFileMenu();
@@ -25,13 +18,13 @@ MainMenus::MainMenus(QMenuBar& bar) : m_bar(bar) {
 }
 
 QMenu* MainMenus::addMenu(const char* caption) {
-    return m_bar.addMenu(text(caption));
+    return m_bar.addMenu(uiText(caption));
 }
 
 QAction* MainMenus::addItem(QMenu& menu, const char* name, const char* caption, const char* hint) {
-    QAction* action = menu.addAction(text(caption));
+    QAction* action = menu.addAction(uiText(caption));
     action->setObjectName(QString::fromLatin1(name));
-    action->setStatusTip(text(hint));
+    action->setStatusTip(uiText(hint));
     action->setEnabled(false);
     return action;
 }
@@ -82,7 +75,7 @@ void MainMenus::buildSettingsMenu() {
     addItem(settings, "N8", "データ自動取得時刻設定(&T)...",
             "オッズを発走何分前に取得するか、レース情報を何分ごとに取得するかを設定します");
     settings.addSeparator();
-    QMenu& folders = *settings.addMenu(text("フォルダ指定(&F)"));
+    QMenu& folders = *settings.addMenu(uiText("フォルダ指定(&F)"));
     addItem(folders, "N12", "時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)", "時系列オッズのデータフォルダを指定します");
     addItem(folders, "N28", "買い目ﾌｧｲﾙﾌｫﾙﾀﾞ指定(&K)", "投票ファイル(.BET)を書き出すフォルダを指定します");
     addItem(folders, "QRV1", "QRV投票プラグイン２フォルダ指定",
@@ -95,7 +88,7 @@ void MainMenus::buildKaimeMenu() {
     addItem(kaime, "N18", "投資金設定(&T)...", "1レースの投資金、追い上げの増額率と目標利益の初期値を設定します");
     kaime.addSeparator();
 
-    QMenu& logic = *kaime.addMenu(text("別ロジック買い目(&L)"));
+    QMenu& logic = *kaime.addMenu(uiText("別ロジック買い目(&L)"));
     QActionGroup* logicGroup = addGroup(logic);
     addCheck(logic, "DefaultKaime", "デフォルト買い目", "枠連の買い目を標準の方法で抽出します",
              &MenuChecks::DefaultKaime, logicGroup);
@@ -106,14 +99,14 @@ void MainMenus::buildKaimeMenu() {
     addCheck(logic, "StdDev13", "上位３点的中７０％買い目",
              "枠連の買い目の抽出に「上位３点的中７０％買い目」を使います", &MenuChecks::StdDev13, logicGroup);
 
-    QMenu& extraction = *kaime.addMenu(text("買い目抽出法設定(&S)"));
+    QMenu& extraction = *kaime.addMenu(uiText("買い目抽出法設定(&S)"));
     QActionGroup* extractionGroup = addGroup(extraction);
     addCheck(extraction, "N32", "枠連出現率優先", "枠連の買い目の抽出で枠連の出現率を優先します", &MenuChecks::N32,
              extractionGroup);
     addCheck(extraction, "N33", "枠出現順位優先", "枠連の買い目の抽出で枠の出現順位を優先します", &MenuChecks::N33,
              extractionGroup);
 
-    QMenu& axis = *kaime.addMenu(text("軸馬初期設定(&J)"));
+    QMenu& axis = *kaime.addMenu(uiText("軸馬初期設定(&J)"));
     QActionGroup* axisGroup = addGroup(axis);
     addCheck(axis, "KaimeJoi", "上位パターン優先", "軸馬の初期設定で上位のパターンを優先します", &MenuChecks::KaimeJoi,
              axisGroup);
@@ -128,7 +121,7 @@ void MainMenus::buildDeliveryMenu() {
     addCheck(delivery, "PC1", "携帯ﾒｰﾙの代わりにPCを鳴らす", "メールを送る代わりにこのパソコンでチャイムを鳴らします",
              &MenuChecks::PC1);
     delivery.addSeparator();
-    QMenu& races = *delivery.addMenu(text("配信ﾚｰｽ選択(&R)"));
+    QMenu& races = *delivery.addMenu(uiText("配信ﾚｰｽ選択(&R)"));
     QActionGroup* racesGroup = addGroup(races);
     addCheck(races, "SelHaiR1", "全レース配信", "すべてのレースの買い目を配信します", &MenuChecks::SelHaiR1,
              racesGroup);

@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 #include "analysis/OddsIntake.h"
+#include "analysis/OddsTimeSeries.h"
 #include "download/GetDataDialog.h"
 #include "grid/GridView.h"
 #include "main/EntriesPage.h"
@@ -10,11 +11,14 @@
 #include "main/RaceCardPage.h"
 #include "main/RaceHeader.h"
 #include "main/ResultsPage.h"
+#include "raceday/DayLoader.h"
+#include "raceday/RaceCard.h"
+#include "raceday/RaceSelection.h"
 #include "results/PayoutIntake.h"
-#include "store/DayLoader.h"
-#include "store/RaceCard.h"
+#include "widgets/Buttons.h"
 #include "widgets/LabelView.h"
 #include "widgets/ListView.h"
+#include "widgets/TimerBinding.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,18 +44,6 @@ namespace renoka {
 
 namespace {
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QPushButton* makeButton(const char* name, const char* caption, const char* hint, QWidget* parent) {
-    auto* button = new QPushButton(text(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setStatusTip(text(hint));
-    button->setAutoDefault(false);
-    return button;
-}
-
 // Pages with several grids and button rows need more room than a small window has; they scroll as a whole then,
 // rather than forcing the window to stay large.
 QWidget* scrollable(QWidget* page) {
@@ -67,7 +59,7 @@ QWidget* scrollable(QWidget* page) {
 
 MainWindow::MainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent), m_form(form) {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(text(TMainForm::Caption));
+    setWindowTitle(uiText(TMainForm::Caption));
     m_menus = std::make_unique<MainMenus>(*menuBar());
 
     auto* central = new QWidget(this);
@@ -86,6 +78,7 @@ MainWindow::MainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent), 
     m_clockTimer->setObjectName(QStringLiteral("Timer2"));
     // The clock is unattended work: a failure goes to the status label and the log, never to a dialog.
     connect(m_clockTimer, &QTimer::timeout, this, [this] { run([this] { m_form.Timer2Timer(); }, true); });
+    m_timers.emplace_back(*m_clockTimer, m_form.Timer2);
 
     placeWindow();
     showForm();
@@ -130,29 +123,29 @@ QWidget* MainWindow::buildListPanel() {
     auto* layout = new QVBoxLayout(m_listPanel);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* dayCaption = new QLabel(text("開催日(&D)"), m_listPanel);
+    auto* dayCaption = new QLabel(uiText("開催日(&D)"), m_listPanel);
     m_dateCombo = new QComboBox(m_listPanel);
     m_dateCombo->setObjectName(QStringLiteral("DateCombo"));
     m_dateCombo->setMaxVisibleItems(36);
-    m_dateCombo->setStatusTip(text("読み込む開催日を選びます"));
-    m_dateCombo->setPlaceholderText(text("開催日を選択"));
+    m_dateCombo->setStatusTip(uiText("読み込む開催日を選びます"));
+    m_dateCombo->setPlaceholderText(uiText("開催日を選択"));
     dayCaption->setBuddy(m_dateCombo);
 
-    auto* raceCaption = new QLabel(text("レース(&R)"), m_listPanel);
+    auto* raceCaption = new QLabel(uiText("レース(&R)"), m_listPanel);
     m_datList = new QListWidget(m_listPanel);
     m_datList->setObjectName(QStringLiteral("DatList"));
-    m_datList->setStatusTip(text("表示するレースを選びます"));
+    m_datList->setStatusTip(uiText("表示するレースを選びます"));
     raceCaption->setBuddy(m_datList);
 
     // The results state and the time to the next post belong to the day, so they sit under its chooser.
     m_seiRecLabel = new QLabel(m_listPanel);
     m_seiRecLabel->setObjectName(QStringLiteral("SeiRecLabel"));
     m_seiRecLabel->setAlignment(Qt::AlignCenter);
-    m_seiRecLabel->setStatusTip(text("読み込んだ開催日の成績が記録済みかどうか"));
+    m_seiRecLabel->setStatusTip(uiText("読み込んだ開催日の成績が記録済みかどうか"));
     m_restTimeLabel = new QLabel(m_listPanel);
     m_restTimeLabel->setObjectName(QStringLiteral("RestTimeLabel"));
     m_restTimeLabel->setAlignment(Qt::AlignCenter);
-    m_restTimeLabel->setStatusTip(text("次のレースの発走までの時間"));
+    m_restTimeLabel->setStatusTip(uiText("次のレースの発走までの時間"));
 
     layout->addWidget(dayCaption);
     layout->addWidget(m_dateCombo);
@@ -161,7 +154,7 @@ QWidget* MainWindow::buildListPanel() {
     layout->addWidget(raceCaption);
     layout->addWidget(m_datList, 1);
     // Wide enough for a day name and the drop-down arrow; the race names ("東京11R") are shorter.
-    m_listPanel->setFixedWidth(m_dateCombo->fontMetrics().horizontalAdvance(text("0000年00月00日")) + 48);
+    m_listPanel->setFixedWidth(m_dateCombo->fontMetrics().horizontalAdvance(uiText("0000年00月00日")) + 48);
 
     // The choice is part of the form's data: the handlers read the chosen day and race from it. A choice made
     // with the arrow keys of the closed combo counts as one too, as it did with the system's list.
@@ -174,7 +167,7 @@ QWidget* MainWindow::buildListPanel() {
         if (row < 0) return;
         run([this, row] {
             m_form.DatList.itemIndex = row;
-            m_form.raceCard().DatListClick();
+            m_form.raceSelection().DatListClick();
         });
     });
     return m_listPanel;
@@ -194,10 +187,10 @@ QWidget* MainWindow::buildPages() {
     m_entriesPage = new EntriesPage(m_form, runner, m_pages);
     m_resultsPage = new ResultsPage(m_form.payouts().KekkaPanel, m_pages);
     m_oddsPage = new OddsPage(m_form, runner, m_pages);
-    m_pages->addTab(m_cardPage, text("出馬表(&1)"));
-    m_pages->addTab(scrollable(m_entriesPage), text("出走馬確認(&2)"));
-    m_pages->addTab(m_resultsPage, text("結果(&3)"));
-    m_pages->addTab(scrollable(m_oddsPage), text("オッズ(&4)"));
+    m_pages->addTab(m_cardPage, uiText("出馬表(&1)"));
+    m_pages->addTab(scrollable(m_entriesPage), uiText("出走馬確認(&2)"));
+    m_pages->addTab(m_resultsPage, uiText("結果(&3)"));
+    m_pages->addTab(scrollable(m_oddsPage), uiText("オッズ(&4)"));
     layout->addWidget(m_pages, 1);
     return area;
 }
@@ -216,7 +209,7 @@ void MainWindow::buildStatusBar() {
     m_clockLabel = new QLabel(this);
     m_clockLabel->setObjectName(QStringLiteral("ClockLabel"));
     m_clockLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_clockLabel->setMinimumWidth(m_clockLabel->fontMetrics().horizontalAdvance(text("00時00分00秒")) + 8);
+    m_clockLabel->setMinimumWidth(m_clockLabel->fontMetrics().horizontalAdvance(uiText("00時00分00秒")) + 8);
     statusBar()->addWidget(m_statusLabel, 1);
     statusBar()->addWidget(m_progressLabel, 1);
     statusBar()->addPermanentWidget(m_clockLabel);
@@ -232,8 +225,8 @@ void MainWindow::wireMenus() {
     wire("QuitMenu", [this] { m_form.QuitButtonClick(); });
     wire("HelpMenu", [this] { m_form.HelpButtonClick(); });
     wire("hidelist", [this] { m_form.hidelistClick(); });
-    wire("T1", [this] { m_form.odds().T1Click(); });
-    wire("N12", [this] { m_form.odds().N12Click(); });
+    wire("T1", [this] { m_form.oddsTimeSeries().T1Click(); });
+    wire("N12", [this] { m_form.oddsTimeSeries().N12Click(); });
 }
 
 void MainWindow::openGetDataDialog() {
@@ -270,34 +263,40 @@ void MainWindow::showLabels() {
 }
 
 void MainWindow::showForm() {
-    showList(*m_dateCombo, m_form.DateCombo);
-    showList(*m_datList, m_form.DatList);
-    m_listPanel->setVisible(m_form.visibility.Panel6);
-    m_directReadButton->setVisible(m_form.visibility.DirectReadBtn);
-    showLabels();
-    m_raceHeader->setVisible(m_form.visibility.Panel8);
-    m_pages->setVisible(m_form.visibility.PageControl1);
-    m_raceHeader->showForm();
-    m_cardPage->showForm();
-    m_entriesPage->showForm();
-    m_resultsPage->showForm();
-    m_oddsPage->showForm();
-    m_menus->showChecks(m_form.menus);
-    m_menus->master()->menuAction()->setVisible(m_form.visibility.MenuMaster);
+    m_form.changes().markAll();
+    showChanges(m_form.changes().take());
+}
 
-    if (m_clockTimer->interval() != m_form.Timer2.intervalMs) m_clockTimer->setInterval(m_form.Timer2.intervalMs);
-    if (m_clockTimer->isActive() != m_form.Timer2.enabled) {
-        if (m_form.Timer2.enabled)
-            m_clockTimer->start();
-        else
-            m_clockTimer->stop();
+void MainWindow::showChanges(const ViewChanges& changes) {
+    if (changes.has(View::DayList)) showList(*m_dateCombo, m_form.DateCombo);
+    if (changes.has(View::RaceList)) showList(*m_datList, m_form.DatList);
+    if (changes.has(View::Frame)) {
+        m_listPanel->setVisible(m_form.visibility.Panel6);
+        m_directReadButton->setVisible(m_form.visibility.DirectReadBtn);
+        m_raceHeader->setVisible(m_form.visibility.Panel8);
+        m_pages->setVisible(m_form.visibility.PageControl1);
+        m_menus->showChecks(m_form.menus);
+        m_menus->master()->menuAction()->setVisible(m_form.visibility.MenuMaster);
     }
+    // The labels are a handful of words: always as they are now.
+    showLabels();
+    if (changes.has(View::RaceCard)) {
+        m_raceHeader->showForm();
+        m_cardPage->showForm();
+    }
+    if (changes.has(View::Entries)) m_entriesPage->showForm();
+    if (changes.has(View::Results)) m_resultsPage->showForm();
+    if (changes.has(View::Odds)) m_oddsPage->markStale();
+    m_oddsPage->showForm();
+    for (TimerBinding& timer : m_timers)
+        timer.sync();
 }
 
 void MainWindow::run(const std::function<void()>& handler, bool unattended) {
     if (m_handlerDepth > 0) {
         if (!unattended) return;
-        // The clock inside a day load: its labels only, the grids are half-way through the new day.
+        // The clock inside a day load: its labels only, the grids are half-way through the new day. What it
+        // marked waits for the end of the load.
         m_form.runHandler(handler, unattended);
         showLabels();
         return;
@@ -305,9 +304,7 @@ void MainWindow::run(const std::function<void()>& handler, bool unattended) {
     ++m_handlerDepth;
     m_form.runHandler(handler, unattended);
     --m_handlerDepth;
-    // The clock changes no race; every other handler may have changed the race or its odds.
-    if (!unattended) m_oddsPage->markStale();
-    showForm();
+    showChanges(m_form.changes().take());
     if (std::exchange(m_form.closeRequested, false)) close();
 }
 

@@ -2,11 +2,13 @@
 // The main window: shows a TMainForm and forwards menu choices, clicks and timer ticks to its handlers. The
 // form holds every value; after each handler the window shows the form again.
 #include "app/MainForm.h"
+#include "widgets/TimerBinding.h"
 
 #include <QMainWindow>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -39,6 +41,8 @@ public:
     OddsPage& oddsPage() const { return *m_oddsPage; }
     // Shows the form's lists, labels, checks and visibility as they are now.
     void showForm();
+    // Redraws what a handler changed.
+    void showChanges(const ViewChanges& changes);
     // The window's position and size as the settings keep them.
     WindowGeometry currentGeometry() const;
 
@@ -82,6 +86,7 @@ private:
     QPushButton* m_directReadButton = nullptr;
     QTimer* m_clockTimer = nullptr;
     QTimer* m_progressTimer = nullptr;
+    std::vector<TimerBinding> m_timers;
     int m_handlerDepth = 0;
 };
 

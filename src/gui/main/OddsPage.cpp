@@ -20,10 +20,6 @@ namespace renoka {
 
 namespace {
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // The board's grids are plain text; the odds read best right-aligned under centred headers.
 CellPaint rightAligned(int /*row*/, int /*col*/) {
     CellPaint paint;
@@ -100,11 +96,11 @@ QWidget* OddsPage::buildList(int index) {
     connect(grid, &GridView::headerClicked, this, [this, index](int col) { sortList(index, col != 0); });
     m_lists[static_cast<size_t>(index)] = grid;
 
-    auto* button = new QPushButton(text("オッズ順(&O)"), this);
+    auto* button = new QPushButton(uiText("オッズ順(&O)"), this);
     button->setObjectName(QStringLiteral("OddsSort%1").arg(index));
     button->setCheckable(true);
     button->setAutoDefault(false);
-    button->setStatusTip(text("押すとオッズの低い順、戻すと組番順に並べます"));
+    button->setStatusTip(uiText("押すとオッズの低い順、戻すと組番順に並べます"));
     connect(button, &QPushButton::clicked, this, [this, index](bool checked) { sortList(index, checked); });
     m_sortButtons[static_cast<size_t>(index)] = button;
 

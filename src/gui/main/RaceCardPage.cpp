@@ -4,7 +4,7 @@
 #include "app/MainForm.h"
 #include "grid/GridView.h"
 #include "grid/TextGridModel.h"
-#include "store/RaceCard.h"
+#include "raceday/RaceCard.h"
 
 #include <QItemSelectionModel>
 #include <QMenu>

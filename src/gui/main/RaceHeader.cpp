@@ -1,7 +1,8 @@
 #include "main/RaceHeader.h"
+#include "QtText.h"
 
 #include "grid/GridView.h"
-#include "store/RaceCard.h"
+#include "raceday/RaceCard.h"
 #include "widgets/LabelView.h"
 #include "widgets/QtColor.h"
 
@@ -12,14 +13,6 @@
 #include <QVBoxLayout>
 
 namespace renoka {
-
-namespace {
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 RaceHeader::RaceHeader(const RaceCard& card, QWidget* parent) : QWidget(parent), m_card(card) {
     setObjectName(QStringLiteral("Panel8"));
@@ -44,7 +37,7 @@ RaceHeader::RaceHeader(const RaceCard& card, QWidget* parent) : QWidget(parent),
         label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         panelLayout->addWidget(label);
     }
-    m_panel3->setMinimumWidth(QFontMetrics(big).horizontalAdvance(text("東京")) + 24);
+    m_panel3->setMinimumWidth(QFontMetrics(big).horizontalAdvance(uiText("東京")) + 24);
     layout->addWidget(m_panel3);
 
     auto* details = new QVBoxLayout;
@@ -64,7 +57,7 @@ RaceHeader::RaceHeader(const RaceCard& card, QWidget* parent) : QWidget(parent),
     layout->addLayout(details, 1);
 
     auto* odds = new QVBoxLayout;
-    auto* caption = new QLabel(text("オッズ発表"), this);
+    auto* caption = new QLabel(uiText("オッズ発表"), this);
     caption->setAlignment(Qt::AlignCenter);
     m_oddsTime = addLabel("TFWtimeLabel", this);
     QFont time = m_oddsTime->font();

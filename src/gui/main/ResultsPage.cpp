@@ -15,10 +15,6 @@ namespace renoka {
 
 namespace {
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 constexpr int kBoxesPerRow = 4;
 
 } // namespace
@@ -44,7 +40,7 @@ ResultsPage::ResultsPage(const ResultsPanel& panel, QWidget* parent) : QWidget(p
         grid->setVerticalSpacing(2);
         int col = 0;
         for (const char* caption : {"結果", "人気", "配当"}) {
-            auto* head = new QLabel(text(caption), box);
+            auto* head = new QLabel(uiText(caption), box);
             head->setFont(font);
             head->setAlignment(Qt::AlignCenter);
             grid->addWidget(head, 0, col++);

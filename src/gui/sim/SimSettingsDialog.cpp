@@ -28,10 +28,6 @@ namespace fs = std::filesystem;
 constexpr const char* kSection = "Sim";
 constexpr const char* kKey = "Provider";
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // The folder a value being typed names, for the note under the field: read as start-up reads a saved value,
 // relative to the program folder unless absolute, "\" taken as "/", empty for the program's own provider folder.
 fs::path resolveFolder(const fs::path& programDir, QString value) {
@@ -46,15 +42,15 @@ fs::path resolveFolder(const fs::path& programDir, QString value) {
 SimSettingsDialog::SimSettingsDialog(TMainForm& form, SimJvLink& sim, QWidget* parent)
     : QDialog(parent), m_form(form), m_sim(sim) {
     setObjectName(QStringLiteral("SimSettingsDialog"));
-    setWindowTitle(text("JV-Link設定 (データ提供元シミュレータ)"));
+    setWindowTitle(uiText("JV-Link設定 (データ提供元シミュレータ)"));
 
     m_folder = new QLineEdit(this);
     m_folder->setObjectName(QStringLiteral("ProviderEdit"));
-    m_folder->setStatusTip(text("stored/ と realtime/ を持つデータ提供元フォルダ。相対パスはプログラムフォルダから"));
+    m_folder->setStatusTip(uiText("stored/ と realtime/ を持つデータ提供元フォルダ。相対パスはプログラムフォルダから"));
     const std::string configured = m_form.ini().readString(kSection, kKey, "");
     m_folder->setText(configured.empty() ? QStringLiteral("provider") : qs(configured));
     m_folder->setMinimumWidth(m_folder->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 48);
-    auto* browseButton = new QPushButton(text("参照(&B)..."), this);
+    auto* browseButton = new QPushButton(uiText("参照(&B)..."), this);
     browseButton->setObjectName(QStringLiteral("BrowseButton"));
     browseButton->setAutoDefault(false);
     connect(browseButton, &QPushButton::clicked, this, &SimSettingsDialog::browse);
@@ -70,11 +66,11 @@ SimSettingsDialog::SimSettingsDialog(TMainForm& form, SimJvLink& sim, QWidget* p
     m_speed = new QSpinBox(this);
     m_speed->setObjectName(QStringLiteral("SpeedSpin"));
     m_speed->setRange(kProviderSpeed, 100000);
-    m_speed->setSpecialValueText(text("provider.ini の設定に従う"));
-    m_speed->setSuffix(text(" ファイル/秒"));
+    m_speed->setSpecialValueText(uiText("provider.ini の設定に従う"));
+    m_speed->setSuffix(uiText(" ファイル/秒"));
     m_speed->setValue(m_sim.filesPerSecondSetting().value_or(kProviderSpeed));
     // The speed is a testing aid, not a setting of the program: it lasts until the program ends.
-    auto* speedHint = new QLabel(text("0 = 待たずに全ファイルを取得済みにします (終了まで有効)"), this);
+    auto* speedHint = new QLabel(uiText("0 = 待たずに全ファイルを取得済みにします (終了まで有効)"), this);
     auto* speedRow = new QHBoxLayout;
     speedRow->addWidget(m_speed);
     speedRow->addWidget(speedHint, 1);
@@ -84,19 +80,19 @@ SimSettingsDialog::SimSettingsDialog(TMainForm& form, SimJvLink& sim, QWidget* p
     clock->setWordWrap(true);
 
     auto* fields = new QFormLayout;
-    auto* folderCaption = new QLabel(text("提供元フォルダ(&F)"), this);
+    auto* folderCaption = new QLabel(uiText("提供元フォルダ(&F)"), this);
     folderCaption->setBuddy(m_folder);
     fields->addRow(folderCaption, folderRow);
     fields->addRow(QString(), m_folderState);
-    auto* speedCaption = new QLabel(text("取得速度(&S)"), this);
+    auto* speedCaption = new QLabel(uiText("取得速度(&S)"), this);
     speedCaption->setBuddy(m_speed);
     fields->addRow(speedCaption, speedRow);
-    fields->addRow(text("時計"), clock);
+    fields->addRow(uiText("時計"), clock);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkButton"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(text("キャンセル"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(uiText("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &SimSettingsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &SimSettingsDialog::reject);
 
@@ -109,9 +105,9 @@ SimSettingsDialog::SimSettingsDialog(TMainForm& form, SimJvLink& sim, QWidget* p
 QString SimSettingsDialog::clockNote() const {
     const QString now = m_sim.clock().now().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
     // A started clock is the demo's: the user should see that race-day data follows it, not the wall clock.
-    const bool started = dynamic_cast<const StartedClock*>(&m_sim.clock()) != nullptr;
-    const QString kind = started ? text("起動時に指定した日時(--now)から進む時計") : text("このコンピュータの時計");
-    return text("%1 (日本時間 %2)。リアルタイムデータはこの時刻までに発表された分を配信します。").arg(kind, now);
+    const bool started = !m_sim.clock().followsMachineClock();
+    const QString kind = started ? uiText("起動時に指定した日時(--now)から進む時計") : uiText("このコンピュータの時計");
+    return uiText("%1 (日本時間 %2)。リアルタイムデータはこの時刻までに発表された分を配信します。").arg(kind, now);
 }
 
 void SimSettingsDialog::browse() {
@@ -125,9 +121,9 @@ void SimSettingsDialog::showFolderState() {
     std::error_code error;
     QString state;
     if (!fs::is_directory(folder, error))
-        state = text("%1 はまだありません (データなしとして動きます)");
+        state = uiText("%1 はまだありません (データなしとして動きます)");
     else if (!fs::is_directory(folder / "stored", error) && !fs::is_directory(folder / "realtime", error))
-        state = text("%1 には stored/ も realtime/ もありません");
+        state = uiText("%1 には stored/ も realtime/ もありません");
     else
         state = QStringLiteral("%1");
     m_folderState->setText(state.arg(QDir::toNativeSeparators(qpath(folder))));

@@ -1,7 +1,7 @@
 #pragma once
 // Shows one of core's list controls (items and chosen index) on a combo box or a list widget without telling the
 // widget's own signals about it: only the user's choices reach the handlers.
-#include "app/Controls.h"
+#include "text/Controls.h"
 
 class QComboBox;
 class QListWidget;

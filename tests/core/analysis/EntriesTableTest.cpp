@@ -1,6 +1,6 @@
 #include "analysis/EntriesTable.h"
 #include "core/store/RaceCardFixture.h"
-#include "store/RaceCard.h"
+#include "raceday/RaceCard.h"
 #include "text/Fields.h"
 
 #include <gtest/gtest.h>

@@ -36,7 +36,7 @@ class CombinationTableTest : public testing::TestWithParam<Block> {};
 
 TEST_P(CombinationTableTest, EveryCombinationTakesItsOddsAndPopularityAndTheSpecialTexts) {
     const Block& b = GetParam();
-    FormFixture f;
+    OddsFixture f;
     f.store().setRa(3, raRecord("06", "07", "16"));
     std::string rec = oddsRecord(b.kind, "06", "07");
     const int specials = b.count - 4; // the last four: no votes, cancelled "-", cancelled "*", no entry
@@ -83,7 +83,7 @@ struct HorseCase {
 class HorseOddsTest : public testing::TestWithParam<HorseCase> {};
 
 TEST_P(HorseOddsTest, OddsAndPopularityOfEachHorse) {
-    FormFixture f;
+    OddsFixture f;
     f.store().setRa(5, raRecord("09", "02", GetParam().registered));
     std::string o1 = oddsRecord(1, "09", "02");
     const auto& horses = GetParam().horses;
@@ -152,7 +152,7 @@ std::string cut(const std::string& s, size_t n) {
 class MalformedLinesTest : public testing::TestWithParam<Garbage> {};
 
 TEST_P(MalformedLinesTest, AreSkippedWithoutLosingStep) {
-    FormFixture f;
+    OddsFixture f;
     f.store().setRa(0, raRecord("05", "11", " 1"));
     std::string good = oddsRecord(1, "05", "11"), bad = good;
     putHorse(good, 1, "0123", "0010", "0020");
@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Garbage>& param) { return std::string(param.param.name); });
 
 TEST(OddsIntakeTest, AMissingFileKeepsTheImageAndReadsItAgain) {
-    FormFixture f;
+    OddsFixture f;
     f.store().setRa(0, raRecord("05", "11", " 2"));
     std::string o2 = oddsRecord(2, "05", "11");
     put(o2, 41 + 4, "000155003");
@@ -197,7 +197,7 @@ TEST(OddsIntakeTest, AMissingFileKeepsTheImageAndReadsItAgain) {
 }
 
 TEST(OddsIntakeTest, TheFirstRecordOfTheRaceIsTakenAndNoneForASlotWithoutARaceNumber) {
-    FormFixture f;
+    OddsFixture f;
     // A day's O1 placeholder is blank lines; neither a blank race key nor race number 0 may pick a record up.
     std::string blankKey = oddsRecord(1, "  ", "  "), raceZero = oddsRecord(1, "05", "00"),
                 otherCourse = oddsRecord(1, "05", "11"), first = oddsRecord(1, "06", "11", "12081410"),
@@ -215,7 +215,7 @@ TEST(OddsIntakeTest, TheFirstRecordOfTheRaceIsTakenAndNoneForASlotWithoutARaceNu
 }
 
 TEST(OddsIntakeTest, EveryReadStartsFromClearedTables) {
-    FormFixture f;
+    OddsFixture f;
     f.store().setRa(2, raRecord("05", "11", "16"));
     std::string o1 = oddsRecord(1, "05", "11");
     for (int i = 1; i <= 16; ++i)

@@ -2,13 +2,10 @@
 // Race and odds records for the odds intake tests, written field by field from the JV-Data record layouts, and a
 // main form on a temporary program folder with the day 2026-12-08 chosen.
 #include "analysis/OddsIntake.h"
-#include "app/MainForm.h"
-#include "jv/NullJvLink.h"
+#include "base/Cp932.h"
 #include "platform/FileIo.h"
 #include "store/RecordSizes.h"
-#include "support/ScriptedPorts.h"
-#include "support/TempDir.h"
-#include "text/Cp932.h"
+#include "support/FormFixture.h"
 
 #include <memory>
 #include <string>
@@ -51,22 +48,12 @@ inline void putHorse(std::string& o1, int i, const char* win, const char* low, c
     put(o1, 268 + 12 * (i - 1) + 6, high);
 }
 
-struct FormFixture {
-    TempDir dir;
-    ScriptedDesktop desktop;
-    FakeClock clock;
-    FakeSoundPlayer sound;
-    NullJvLink jv;
-    NoRegistry registry;
-    std::unique_ptr<TMainForm> form =
-        std::make_unique<TMainForm>(dir.path(), MainFormPorts{desktop, clock, sound, jv, registry});
-
-    FormFixture() {
-        form->FormCreate();
+struct OddsFixture : test::FormFixture {
+    OddsFixture() {
+        main().FormCreate();
         store().DayName = sj("2026年12月08日");
         store().blank();
     }
-    RaceDayStore& store() { return form->store(); }
     OddsIntake& intake() { return form->odds(); }
     std::filesystem::path dayFile(const std::string& ext) { return form->pathOf(store().dayFile(ext)); }
     void writeDayFile(const std::string& ext, const std::string& bytes) { writeBytes(dayFile(ext), bytes); }

@@ -1,9 +1,12 @@
 #include "OddsTestRecords.h"
 
+#include "analysis/OddsTimeSeries.h"
 #include "text/Format.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 using namespace renoka;
@@ -26,16 +29,20 @@ std::string crlf(const std::vector<std::string>& lines) {
 }
 
 // Race 11 of racecourse 05 in slot 0 (first automatic odds time 15:30), the day shown, the series folder chosen.
-struct SeriesFixture : FormFixture {
+struct SeriesFixture : OddsFixture {
     std::filesystem::path series = dir / "odravi";
     int reloads = 0;
+    std::function<void()> onReload = [this] { ++reloads; };
+    // The import as the main form wires it, except that reloading the day only counts.
+    std::unique_ptr<OddsTimeSeries> timeSeries;
 
     SeriesFixture() {
         form->ini().writeString("Dir", "jikeiretu", displayPath(series));
         form->DateCombo.items = {store().DayName};
         form->DateCombo.itemIndex = 0;
         addRace(0, "05", "11");
-        intake().setReloadDay([this] { ++reloads; });
+        timeSeries = std::make_unique<OddsTimeSeries>(store(), form->folder(), form->ini(), form->desktop(),
+                                                      form->DateCombo, form->BatchMode, [this] { onReload(); });
     }
     void addRace(int slot, const char* course, const char* race) {
         store().setRa(slot, raRecord(course, race, "18"));
@@ -66,7 +73,7 @@ TEST_P(NearestLineTest, TheLineNearestTheFirstOddsTimeIsTaken) {
     if (c.firstIsShort) lines[0].resize(lines[0].size() - 10);
     f.writeSeries(1, "05", "11", lines);
 
-    f.intake().T1Click();
+    f.timeSeries->T1Click();
     if (c.chosen < 0)
         EXPECT_FALSE(std::filesystem::exists(f.dayFile(".jvO1")));
     else
@@ -96,7 +103,7 @@ TEST(OddsTimeSeriesTest, TheChosenLineReplacesEveryLineOfItsRaceOrIsAddedAtTheEn
     f.writeSeries(1, "05", "11", {o1});
     f.writeSeries(2, "05", "11", {o2});
 
-    f.intake().T1Click();
+    f.timeSeries->T1Click();
     EXPECT_EQ(readBytes(f.dayFile(".jvO1")), crlf({other, o1, otherCourse, o1}));
     EXPECT_EQ(readBytes(f.dayFile(".jvO2")), crlf({race12, o2})); // not sorted in
 }
@@ -113,13 +120,13 @@ TEST(OddsTimeSeriesTest, CountsTheRacesOfWinAndQuinellaOddsThenReloadsTheDay) {
     f.writeSeries(1, "06", "03", {line(1, "06", "03", "12081400")});
     f.writeSeries(2, "06", "03", {line(2, "06", "03", "12071530")}); // the day before: not taken
     // The reload comes after the count and reads the imported records like any day's odds.
-    f.intake().setReloadDay([&] {
+    f.onReload = [&] {
         EXPECT_EQ(f.desktop.messages.size(), 1u);
         f.read(0);
         ++f.reloads;
-    });
+    };
 
-    f.intake().T1Click();
+    f.timeSeries->T1Click();
     EXPECT_EQ(f.desktop.messages,
               std::vector<std::string>{"2ﾚｰｽ分の単複枠ｵｯｽﾞ\r\n1ﾚｰｽ分の馬連ｵｯｽﾞ\r\nを取りこみました。"});
     EXPECT_EQ(f.reloads, 1);
@@ -127,7 +134,7 @@ TEST(OddsTimeSeriesTest, CountsTheRacesOfWinAndQuinellaOddsThenReloadsTheDay) {
     EXPECT_DOUBLE_EQ(f.store().work(0).SantanOz[4896], 12345.6);
 
     f.form->BatchMode = true;
-    f.intake().T1Click();
+    f.timeSeries->T1Click();
     EXPECT_EQ(f.desktop.messages.size(), 1u);
     EXPECT_EQ(f.reloads, 2);
 }
@@ -150,7 +157,7 @@ TEST_P(ImportRequestTest, AsksForWhatIsMissingAndImportsNothing) {
     f.form->DateCombo.itemIndex = c.dayIndex;
     f.writeSeries(1, "05", "11", {line(1, "05", "11", "12081530")});
 
-    f.intake().T1Click();
+    f.timeSeries->T1Click();
     EXPECT_EQ(f.desktop.beeps, 1);
     EXPECT_EQ(f.desktop.messages, std::vector<std::string>{c.message});
     EXPECT_EQ(f.reloads, 0);

@@ -1,8 +1,8 @@
-#include "app/ErrorLog.h"
+#include "frame/ErrorLog.h"
+#include "base/Cp932.h"
 #include "platform/FileIo.h"
 #include "support/ScriptedPorts.h"
 #include "support/TempDir.h"
-#include "text/Cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/IniFile.h"
+#include "frame/IniFile.h"
+#include "base/Cp932.h"
 #include "support/TempDir.h"
-#include "text/Cp932.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,15 +1,15 @@
 #include "app/MainForm.h"
-#include "app/Errors.h"
-#include "jv/NullJvLink.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "platform/FileIo.h"
-#include "support/ScriptedPorts.h"
-#include "support/TempDir.h"
-#include "text/Cp932.h"
+#include "support/FormFixture.h"
 
 #include <gtest/gtest.h>
 
 using namespace renoka;
 using namespace renoka::test;
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -30,19 +30,10 @@ public:
     }
 };
 
-struct Fixture {
-    TempDir dir;
-    ScriptedDesktop desktop;
-    FakeClock clock{"2026-12-08 09:00:00"};
-    FakeSoundPlayer sound;
-    NullJvLink jv;
-    NoRegistry registry;
-    std::unique_ptr<TMainForm> form;
-
+struct Fixture : FormFixture {
     explicit Fixture(const std::string& iniUtf8 = {}, const Registry* reg = nullptr, JvLink* link = nullptr) {
         if (!iniUtf8.empty()) writeBytes(dir / "renoka.ini", sj(iniUtf8));
-        form = std::make_unique<TMainForm>(
-            dir.path(), MainFormPorts{desktop, clock, sound, link ? *link : jv, reg ? *reg : registry});
+        makeForm(link, reg);
     }
 };
 
@@ -200,16 +191,11 @@ TEST(MainFormTest, AHandlerThatFailsIsShownLoggedAndTheProgramGoesOn) {
 }
 
 TEST(MainFormTest, AProgramFolderThatCannotBeMadeIsAFileErrorAndWritesNothing) {
-    TempDir dir;
-    writeBytes(dir / "file", "x");
-    ScriptedDesktop desktop;
-    FakeClock clock;
-    FakeSoundPlayer sound;
-    NullJvLink jv;
-    NoRegistry registry;
-    TMainForm form(dir / "file" / "home", MainFormPorts{desktop, clock, sound, jv, registry});
+    FormFixture f;
+    writeBytes(f.dir / "file", "x");
+    TMainForm& form = f.makeForm(nullptr, nullptr, f.dir / "file" / "home");
     EXPECT_THROW(form.FormCreate(), FileError);
-    EXPECT_EQ(readBytes(dir / "file"), "x");
+    EXPECT_EQ(readBytes(f.dir / "file"), "x");
 }
 
 } // namespace

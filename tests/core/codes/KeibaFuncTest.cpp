@@ -1,5 +1,5 @@
 #include "codes/KeibaFunc.h"
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 #include "text/Format.h"
 
 #include <QString>

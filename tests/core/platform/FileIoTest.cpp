@@ -1,7 +1,7 @@
 #include "platform/FileIo.h"
-#include "app/Errors.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "support/TempDir.h"
-#include "text/Cp932.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,8 @@
 
 using namespace renoka;
 using namespace renoka::test;
+
+namespace fs = std::filesystem;
 
 namespace {
 

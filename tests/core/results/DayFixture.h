@@ -1,11 +1,8 @@
 #pragma once
 // A main form on a temporary program folder with one race day set up by hand: race records of chosen slots,
 // record images built field by field, and day files written as the intakes read them.
-#include "app/MainForm.h"
-#include "jv/NullJvLink.h"
-#include "support/ScriptedPorts.h"
-#include "support/TempDir.h"
-#include "text/Cp932.h"
+#include "base/Cp932.h"
+#include "support/FormFixture.h"
 #include "text/Format.h"
 
 #include <filesystem>
@@ -35,22 +32,13 @@ struct Rec {
     }
 };
 
-struct DayFixture {
-    TempDir dir;
-    ScriptedDesktop desktop;
-    FakeClock clock{"2026-12-08 09:00:00"};
-    FakeSoundPlayer sound;
-    NullJvLink jv;
-    NoRegistry registry;
-    std::unique_ptr<TMainForm> form;
-
+struct DayFixture : FormFixture {
     DayFixture() {
         std::filesystem::create_directories(dir / "Data");
-        form = std::make_unique<TMainForm>(dir.path(), MainFormPorts{desktop, clock, sound, jv, registry});
+        makeForm();
         store().blank();
         store().DayName = sj("2026年12月08日");
     }
-    RaceDayStore& store() { return form->store(); }
     RaceWork& work(int slot) { return store().work(slot); }
 
     static Rec ra(const char* course, int raceNo, int registered = 18) {

@@ -1,5 +1,5 @@
 #include "results/PayoutIntake.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "core/results/DayFixture.h"
 #include "text/Fields.h"
 

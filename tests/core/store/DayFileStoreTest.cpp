@@ -7,6 +7,8 @@
 using namespace renoka;
 using namespace renoka::test;
 
+namespace fs = std::filesystem;
+
 namespace {
 
 // A line with the key at 12-27 and a payload after it.

@@ -1,4 +1,4 @@
-#include "store/DayLoader.h"
+#include "raceday/DayLoader.h"
 #include "core/results/DayFixture.h"
 #include "platform/FileIo.h"
 #include "text/Fields.h"

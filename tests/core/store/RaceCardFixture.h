@@ -1,13 +1,11 @@
 #pragma once
 // A main form on a temporary program folder with one race day in its store, built record by record from the
 // JV-Data layouts, for the race card and the entries table tests.
-#include "app/MainForm.h"
-#include "jv/NullJvLink.h"
-#include "store/RaceCard.h"
+#include "base/Cp932.h"
+#include "raceday/RaceCard.h"
+#include "raceday/RaceSelection.h"
 #include "store/RecordSizes.h"
-#include "support/ScriptedPorts.h"
-#include "support/TempDir.h"
-#include "text/Cp932.h"
+#include "support/FormFixture.h"
 
 #include <string>
 #include <string_view>
@@ -76,13 +74,11 @@ inline std::string runnerRecord(std::string_view course, std::string_view race, 
 }
 
 struct RaceDayFixture {
-    TempDir dir;
-    ScriptedDesktop desktop;
-    FakeClock clock{"2026-12-06 10:00:00"};
-    FakeSoundPlayer sound;
-    NullJvLink jv;
-    NoRegistry registry;
-    TMainForm form{dir.path(), MainFormPorts{desktop, clock, sound, jv, registry}};
+    FormFixture base{"2026-12-06 10:00:00"};
+    TempDir& dir = base.dir;
+    ScriptedDesktop& desktop = base.desktop;
+    FakeClock& clock = base.clock;
+    TMainForm& form = base.main();
 
     RaceDayFixture() {
         // As after a day load: every image blank, the work records cleared.
@@ -112,7 +108,7 @@ struct RaceDayFixture {
     // Chooses a race in the race list.
     void show(int slot) {
         form.DatList.itemIndex = slot;
-        form.raceCard().DatListClick();
+        form.raceSelection().DatListClick();
     }
 };
 

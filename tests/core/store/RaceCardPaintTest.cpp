@@ -1,5 +1,5 @@
 #include "core/store/RaceCardFixture.h"
-#include "store/RaceCard.h"
+#include "raceday/RaceCard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/RaceCard.h"
+#include "raceday/RaceCard.h"
 #include "analysis/EntriesTable.h"
 #include "core/store/RaceCardFixture.h"
 #include "platform/FileIo.h"
@@ -10,6 +10,8 @@
 
 using namespace renoka;
 using namespace renoka::test;
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -223,9 +225,10 @@ TEST(RaceCardTest, DependentViewsFollowInOrderOnceTheCardIsFilled) {
     f.store().setHr(1, hr);
 
     RaceCard& card = f.form.raceCard();
+    RaceSelection& selection = f.form.raceSelection();
     std::vector<std::string> calls;
-    card.setStakeEditors = [&] { calls.push_back("stake"); };
-    card.JikuHimoBtnClick = [&] {
+    selection.setStakeEditors = [&] { calls.push_back("stake"); };
+    selection.JikuHimoBtnClick = [&] {
         calls.push_back("marks");
         // The marks see the new race with its card filled and an entries table not yet rebuilt.
         EXPECT_EQ(f.store().CurrentRace, 1);
@@ -233,8 +236,8 @@ TEST(RaceCardTest, DependentViewsFollowInOrderOnceTheCardIsFilled) {
         EXPECT_EQ(f.form.entries().StringGrid26.cell(1, 4), "");
         EXPECT_EQ(toUtf8(f.form.payouts().KekkaPanel.entry(PayoutType::Tan, 0).Kekka.text), " 3");
     };
-    card.KaimeMakeBtnClick = [&] { calls.push_back("bets"); };
-    card.clearBetLabels = [&] {
+    selection.KaimeMakeBtnClick = [&] { calls.push_back("bets"); };
+    selection.clearBetLabels = [&] {
         calls.push_back("labels");
         EXPECT_EQ(f.form.entries().StringGrid26.cell(1, 4), " 4");
     };

@@ -1,6 +1,6 @@
 #include "store/RaceDayStore.h"
-#include "app/Errors.h"
-#include "text/Cp932.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "text/Fields.h"
 #include "text/Format.h"
 

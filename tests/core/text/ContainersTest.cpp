@@ -1,4 +1,4 @@
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "text/CommaText.h"
 #include "text/SortedStringList.h"
 #include "text/TextGrid.h"

@@ -1,5 +1,5 @@
 #include "text/Fields.h"
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 #include <gtest/gtest.h>
 

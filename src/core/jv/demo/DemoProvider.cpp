@@ -1,6 +1,7 @@
 #include "jv/demo/DemoProvider.h"
 
-#include "app/Errors.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "jv/demo/DemoWriter.h"
 #include "jv/demo/FieldBuilder.h"
 #include "jv/demo/HorseFactory.h"
@@ -8,7 +9,6 @@
 #include "jv/demo/RaceModel.h"
 #include "jv/demo/RacePlanner.h"
 #include "jv/demo/ResultModel.h"
-#include "text/Cp932.h"
 
 #include <system_error>
 

@@ -1,6 +1,6 @@
 #include "jv/demo/HorseFactory.h"
 
-#include "jv/demo/RaceCard.h"
+#include "jv/demo/RaceConditions.h"
 #include "text/Format.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "jv/demo/RacePlanner.h"
 
-#include "jv/demo/RaceCard.h"
-#include "text/Cp932.h"
+#include "base/Cp932.h"
+#include "jv/demo/RaceConditions.h"
 
 #include <algorithm>
 

@@ -1,10 +1,15 @@
 #include "jv/download/GetDataForm.h"
 
-#include "app/Errors.h"
-#include "app/MainForm.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
+#include "frame/ErrorLog.h"
+#include "frame/IniFile.h"
+#include "frame/ProgramFolder.h"
 #include "jv/JvErrorText.h"
 #include "jv/JvLink.h"
-#include "text/Cp932.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "store/DayFileStore.h"
 #include "text/Fields.h"
 #include "text/Format.h"
 
@@ -29,18 +34,20 @@ std::string narrow(const std::u16string& ascii) {
 
 } // namespace
 
-TGetDataForm::TGetDataForm(TMainForm& main)
-    : m_main(main), m_files(main.files()), m_router(main.files(), main.ProgramDir(), [this](const std::string& reason) {
-          if (m_rejectedLogged++ < kRejectsLoggedOneByOne) m_main.logError(reason);
+TGetDataForm::TGetDataForm(DayFileStore& files, const ProgramFolder& folder, JvLink& jvLink, IniFile& ini,
+                           Desktop& desktop, const Clock& clock, ErrorLog& errorLog, std::function<void()> closeSteps)
+    : m_files(files), m_jvLink(jvLink), m_ini(ini), m_desktop(desktop), m_clock(clock), m_errorLog(errorLog),
+      m_closeSteps(std::move(closeSteps)), m_router(files, folder.dir(), [this](const std::string& reason) {
+          if (m_rejectedLogged++ < kRejectsLoggedOneByOne) m_errorLog.record(reason);
       }) {}
 
 void TGetDataForm::FormCreate() {
-    IniFile& ini = m_main.ini();
+    IniFile& ini = m_ini;
     if (ini.readString("JvDataGet", "LastTime", "").empty()) {
         rbtSetup = true;
         rbtNormal = false;
     }
-    const QDateTime now = m_main.clock().now();
+    const QDateTime now = m_clock.now();
     const std::string fallback = now.addDays(-365).toString(QString::fromLatin1(kTimeFormat)).toStdString();
     const std::string last = ini.readString("JvDataGet", "LastTime", fallback);
     QDateTime picked = QDateTime::fromString(QString::fromStdString(last), QString::fromLatin1(kTimeFormat));
@@ -53,10 +60,10 @@ void TGetDataForm::FormCreate() {
 }
 
 void TGetDataForm::SpeedButton1Click() {
-    const int32_t rc = m_main.jvLink().JVSetUIProperties();
+    const int32_t rc = m_jvLink.JVSetUIProperties();
     if (rc != 0) {
-        m_main.desktop().beep();
-        m_main.desktop().information(sj("JVSetUIPropertiesエラー：") + JVErrorText("JVSetUIProperties", rc));
+        m_desktop.beep();
+        m_desktop.information(sj("JVSetUIPropertiesエラー：") + JVErrorText("JVSetUIProperties", rc));
     }
 }
 
@@ -66,16 +73,16 @@ void TGetDataForm::setProgressLabel(std::string text) {
 }
 
 void TGetDataForm::error(const std::string& message) {
-    m_main.desktop().beep();
-    m_main.desktop().information(message);
+    m_desktop.beep();
+    m_desktop.information(message);
 }
 
 void TGetDataForm::ButtonStartClick() {
-    m_main.desktop().information(
+    m_desktop.information(
         sj(DateTimePicker1.toString(QStringLiteral("yyyy'年'MM'月'dd'日'hh'時'mm'分'ss'秒'")).toStdString()) +
         sj("以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作するこ"
            "とは極力避けてください。"));
-    ArchiveFloorYear = fmt("%4d", m_main.clock().now().date().year() - 15);
+    ArchiveFloorYear = fmt("%4d", m_clock.now().date().year() - 15);
     TimerJVStatus.enabled = false;
     CancelRequested = false;
     ProgressBar1.position = 0;
@@ -91,7 +98,7 @@ void TGetDataForm::ButtonStartClick() {
     std::u16string last;
     ReadCount = 0;
     DownloadCount = 0;
-    const int32_t rc = m_main.jvLink().JVOpen(u"RACEMING", wide(fromTime), option, ReadCount, DownloadCount, last);
+    const int32_t rc = m_jvLink.JVOpen(u"RACEMING", wide(fromTime), option, ReadCount, DownloadCount, last);
     LastFileTimestamp = narrow(last);
     if (rc == -1 || (rc == 0 && ReadCount == 0)) {
         error(sj("最新のデータがありません。"));
@@ -119,7 +126,7 @@ void TGetDataForm::ButtonStartClick() {
 
 void TGetDataForm::TimerJVStatusTimer() {
     if (!TimerJVStatus.enabled) return;
-    const int32_t n = m_main.jvLink().JVStatus();
+    const int32_t n = m_jvLink.JVStatus();
     if (n < 0) {
         TimerJVStatus.enabled = false;
         error(sj("JVStatusエラー:") + JVErrorText("JVStatus", n));
@@ -137,10 +144,10 @@ void TGetDataForm::TimerJVStatusTimer() {
 }
 
 void TGetDataForm::ButtonCancelClick() {
-    if (!m_main.desktop().confirm(sj("データ取込を中止します。実行しますか？"))) return;
+    if (!m_desktop.confirm(sj("データ取込を中止します。実行しますか？"))) return;
     const bool downloading = TimerJVStatus.enabled || !reading;
     TimerJVStatus.enabled = false;
-    m_main.jvLink().JVCancel();
+    m_jvLink.JVCancel();
     CancelRequested = true;
     const std::string text = sj("JVCancel:キャンセルされました");
     error(text);
@@ -150,12 +157,12 @@ void TGetDataForm::ButtonCancelClick() {
 }
 
 void TGetDataForm::CloseJVData() {
-    const int32_t rc = m_main.jvLink().JVClose();
+    const int32_t rc = m_jvLink.JVClose();
     busyCursor = false;
     if (rc != 0) {
         error(sj("JVCloseエラー:") + JVErrorText("JVClose", rc));
     } else {
-        m_main.desktop().beep();
+        m_desktop.beep();
     }
 }
 
@@ -163,7 +170,7 @@ void TGetDataForm::finishFiles() {
     m_files.endBatch();
     const int rejected = m_router.rejectedCount();
     if (rejected > kRejectsLoggedOneByOne)
-        m_main.logError(sj("不正なレコードを合わせて") + std::to_string(rejected) + sj("件読み飛ばしました。"));
+        m_errorLog.record(sj("不正なレコードを合わせて") + std::to_string(rejected) + sj("件読み飛ばしました。"));
 }
 
 void TGetDataForm::ReadJVData() {
@@ -188,9 +195,9 @@ void TGetDataForm::ReadJVData() {
     bool finished = false;
     try {
         while (true) {
-            m_main.desktop().processEvents();
+            m_desktop.processEvents();
             if (CancelRequested) break;
-            const int32_t rc = m_main.jvLink().JVRead(buffer, size, fileName);
+            const int32_t rc = m_jvLink.JVRead(buffer, size, fileName);
             if (rc > 0) {
                 fromUtf16Into(buffer, record);
                 if (record.size() >= 2 && record.compare(record.size() - 2, 2, "\r\n") == 0)
@@ -220,7 +227,7 @@ void TGetDataForm::ReadJVData() {
             finishFiles();
         } catch (const RenokaError&) {
         }
-        m_main.logError(e.what());
+        m_errorLog.record(e.what());
         error(e.what());
         return;
     }
@@ -229,7 +236,7 @@ void TGetDataForm::ReadJVData() {
         finishFiles();
     } catch (const RenokaError& e) {
         // The files of this run are not all on disk: keep the old "LastTime" so the next start repeats it.
-        m_main.logError(e.what());
+        m_errorLog.record(e.what());
         error(e.what());
         return;
     }
@@ -240,15 +247,13 @@ void TGetDataForm::ReadJVData() {
                                  stamp.substr(8, 2) + ":" + stamp.substr(10, 2) + ":" + stamp.substr(12, 2);
         const QDateTime parsed = QDateTime::fromString(QString::fromStdString(text), QString::fromLatin1(kTimeFormat));
         if (parsed.isValid()) DateTimePicker1 = parsed;
-        m_main.ini().writeString("JvDataGet", "LastTime", text);
+        m_ini.writeString("JvDataGet", "LastTime", text);
     }
     setProgressLabel(sj("データ作成が完了しました。"));
 }
 
 bool TGetDataForm::FormCloseQuery() {
-    m_main.DateCombo.clear();
-    m_main.visibility.PageControl1 = false;
-    m_main.MakeDataListBtnClick();
+    if (m_closeSteps) m_closeSteps();
     return true;
 }
 

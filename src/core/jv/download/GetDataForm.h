@@ -2,19 +2,25 @@
 // The stored-data download dialog as data ("ＪＶデータ取込"): it opens the provider's stored data from a chosen
 // time, follows the download, reads every record and sorts it into the data files through the main window's
 // file store, which keeps the merged files in memory and writes each once at the end, on cancel or on error.
-#include "app/Controls.h"
 #include "jv/download/StoredRecordRouter.h"
+#include "text/Controls.h"
 #include "text/Label.h"
 
 #include <QDateTime>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace renoka {
 
-class TMainForm;
+class Clock;
 class DayFileStore;
+class Desktop;
+class ErrorLog;
+class IniFile;
+class JvLink;
+class ProgramFolder;
 
 struct ProgressBar {
     int min = 0;
@@ -26,14 +32,17 @@ class TGetDataForm {
 public:
     static constexpr const char* Caption = "ＪＶデータ取込"; // UTF-8
 
-    explicit TGetDataForm(TMainForm& main);
+    // `closeSteps` is what closing the dialog does to the main window: empty the day chooser, hide the race
+    // pages and rebuild the day list (the main form connects it).
+    TGetDataForm(DayFileStore& files, const ProgramFolder& folder, JvLink& jvLink, IniFile& ini, Desktop& desktop,
+                 const Clock& clock, ErrorLog& errorLog, std::function<void()> closeSteps);
 
     void FormCreate();
     void SpeedButton1Click();
     void ButtonStartClick();
     void TimerJVStatusTimer();
     void ButtonCancelClick();
-    // Always allows closing; rebuilds the main window's day list.
+    // Always allows closing; runs the close steps of the main window.
     bool FormCloseQuery();
 
     // Controls.
@@ -68,8 +77,13 @@ private:
     void error(const std::string& message);
     void finishFiles();
 
-    TMainForm& m_main;
     DayFileStore& m_files;
+    JvLink& m_jvLink;
+    IniFile& m_ini;
+    Desktop& m_desktop;
+    const Clock& m_clock;
+    ErrorLog& m_errorLog;
+    std::function<void()> m_closeSteps;
     StoredRecordRouter m_router;
     RouteConditions m_conditions;
     int m_rejectedLogged = 0;

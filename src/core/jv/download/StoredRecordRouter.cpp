@@ -1,11 +1,11 @@
 #include "jv/download/StoredRecordRouter.h"
 
-#include "app/Errors.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "codes/KeibaFunc.h"
 #include "platform/FileIo.h"
 #include "store/DayFiles.h"
 #include "store/RecordSizes.h"
-#include "text/Cp932.h"
 #include "text/Fields.h"
 
 #include <system_error>

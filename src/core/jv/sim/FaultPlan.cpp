@@ -1,6 +1,6 @@
 #include "jv/sim/FaultPlan.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "jv/sim/ProviderIni.h"
 #include "platform/FileIo.h"
 

@@ -1,6 +1,6 @@
 #include "jv/sim/ProviderIni.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "platform/FileIo.h"
 #include "text/Fields.h"
 

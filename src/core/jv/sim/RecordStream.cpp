@@ -1,9 +1,9 @@
 #include "jv/sim/RecordStream.h"
 
-#include "app/Errors.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "jv/JvResultCodes.h"
 #include "platform/FileIo.h"
-#include "text/Cp932.h"
 
 #include <QString>
 

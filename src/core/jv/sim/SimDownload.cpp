@@ -1,10 +1,13 @@
 #include "jv/sim/SimDownload.h"
 
+#include "platform/Clock.h"
+
 #include <algorithm>
 
 namespace renoka {
 
-void SimDownload::start(const std::vector<bool>& needsDownload, int filesPerSecond, std::optional<SimFault> fault) {
+void SimDownload::start(const std::vector<bool>& needsDownload, int filesPerSecond, std::optional<SimFault> fault,
+                        const Clock& clock) {
     m_ordinal.assign(needsDownload.size(), -1);
     m_total = 0;
     for (size_t i = 0; i < needsDownload.size(); ++i)
@@ -12,7 +15,8 @@ void SimDownload::start(const std::vector<bool>& needsDownload, int filesPerSeco
     m_filesPerSecond = filesPerSecond;
     m_fault = fault;
     m_cancelledAt.reset();
-    m_timer.start();
+    m_clock = &clock;
+    m_startedMs = clock.steadyMs();
 }
 
 void SimDownload::clear() {
@@ -20,13 +24,13 @@ void SimDownload::clear() {
     m_total = 0;
     m_fault.reset();
     m_cancelledAt.reset();
-    m_timer.invalidate();
+    m_clock = nullptr;
 }
 
 int SimDownload::arrivedByTime() const {
     if (m_cancelledAt) return *m_cancelledAt;
-    if (m_filesPerSecond <= 0 || !m_timer.isValid()) return m_total;
-    const qint64 arrived = m_timer.elapsed() * m_filesPerSecond / 1000;
+    if (m_filesPerSecond <= 0 || !m_clock) return m_total;
+    const qint64 arrived = (m_clock->steadyMs() - m_startedMs) * m_filesPerSecond / 1000;
     return static_cast<int>(std::min<qint64>(arrived, m_total));
 }
 

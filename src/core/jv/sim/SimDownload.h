@@ -1,10 +1,10 @@
 #pragma once
 // The download that JVOpen starts: the files of the open that this instance has not fetched before arrive one by
-// one as real time passes, at a set number of files per second. Monotonic time (QElapsedTimer), so a change of
-// the machine's clock or of the program's clock never makes a download jump.
+// one as time passes, at a set number of files per second. Timed on the clock's steady time, so a change of the
+// machine's time never makes a download jump, and a test's clock decides when the files arrive.
 #include "jv/sim/FaultPlan.h"
 
-#include <QElapsedTimer>
+#include <QtGlobal>
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +12,8 @@
 #include <vector>
 
 namespace renoka {
+
+class Clock;
 
 class SimDownload {
 public:
@@ -24,7 +26,8 @@ public:
 
     // Starts a download: `needsDownload[i]` tells whether file i of the stream is missing from the cache.
     // `filesPerSecond` 0 or less brings every file at once. `fault` is the JVStatus fault, if any.
-    void start(const std::vector<bool>& needsDownload, int filesPerSecond, std::optional<SimFault> fault);
+    void start(const std::vector<bool>& needsDownload, int filesPerSecond, std::optional<SimFault> fault,
+               const Clock& clock);
     void clear();
 
     // The JVStatus answer: files downloaded so far, or the injected code once the download has failed.
@@ -47,7 +50,8 @@ private:
     int m_filesPerSecond = 0;
     std::optional<SimFault> m_fault;
     std::optional<int> m_cancelledAt;
-    QElapsedTimer m_timer;
+    const Clock* m_clock = nullptr; // while a download runs
+    qint64 m_startedMs = 0;
 };
 
 } // namespace renoka

@@ -1,9 +1,9 @@
 #include "jv/sim/SimJvLink.h"
 
+#include "base/Cp932.h"
 #include "jv/JvResultCodes.h"
 #include "jv/SoftwareId.h"
 #include "jv/sim/ProviderIni.h"
-#include "text/Cp932.h"
 
 #include <algorithm>
 #include <array>
@@ -80,7 +80,7 @@ int32_t SimJvLink::JVOpen(const std::u16string& dataSpec, const std::u16string& 
     std::vector<bool> needsDownload(files.size());
     for (size_t i = 0; i < files.size(); ++i)
         needsDownload[i] = !m_cache.contains(files[i].path);
-    m_download.start(needsDownload, filesPerSecond(), m_faults.streamFault(SimCall::JVStatus));
+    m_download.start(needsDownload, filesPerSecond(), m_faults.streamFault(SimCall::JVStatus), *m_clock);
     m_readFault = m_faults.streamFault(SimCall::JVRead);
 
     readCount = static_cast<int32_t>(files.size());

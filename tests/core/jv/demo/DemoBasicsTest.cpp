@@ -1,10 +1,10 @@
 // Brackets, calendar days and record images of the demo generator.
+#include "base/Cp932.h"
 #include "jv/demo/Brackets.h"
 #include "jv/demo/DemoDate.h"
 #include "jv/demo/DemoRandom.h"
 #include "jv/demo/RacePlanner.h"
 #include "jv/demo/RecordImage.h"
-#include "text/Cp932.h"
 #include "text/Fields.h"
 
 #include <gtest/gtest.h>

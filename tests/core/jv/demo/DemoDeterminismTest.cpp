@@ -2,11 +2,11 @@
 // is made by renoka-cli make-demo.
 #include "DemoFolder.h"
 
-#include "app/Errors.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "platform/FileIo.h"
 #include "support/CliRun.h"
 #include "support/TempDir.h"
-#include "text/Cp932.h"
 
 #include <gtest/gtest.h>
 

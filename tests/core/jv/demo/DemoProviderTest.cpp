@@ -1,9 +1,9 @@
 // The demo provider folder: record images, race cards, runners, histories and the announcement schedule.
 #include "DemoFolder.h"
 
+#include "base/Cp932.h"
 #include "codes/KeibaFunc.h"
 #include "jv/demo/Brackets.h"
-#include "text/Cp932.h"
 #include "text/Fields.h"
 
 #include <gtest/gtest.h>

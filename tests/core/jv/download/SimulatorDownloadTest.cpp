@@ -1,14 +1,13 @@
 // The download dialog against the data-service simulator: every failure the service can report reaches the user
 // with its words, the stream is closed, what was merged stays written and "LastTime" keeps its value.
 #include "app/MainForm.h"
+#include "base/Cp932.h"
 #include "jv/JvErrorText.h"
 #include "jv/download/GetDataForm.h"
 #include "jv/sim/SimJvLink.h"
 #include "platform/FileIo.h"
 #include "store/RecordSizes.h"
-#include "support/ScriptedPorts.h"
-#include "support/TempDir.h"
-#include "text/Cp932.h"
+#include "support/FormFixture.h"
 #include "text/Format.h"
 
 #include <gtest/gtest.h>
@@ -51,14 +50,14 @@ protected:
         writeBytes(dir / "home" / "renoka.ini", "[Sim]\r\nProvider=" + (dir / "provider").string() + "\r\n");
         jv = std::make_unique<SimJvLink>(dir / "provider", clock);
         jv->setFilesPerSecond(0);
-        form = std::make_unique<TMainForm>(dir / "home", MainFormPorts{desktop, clock, sound, *jv, registry});
-        form->FormCreate();
+        fixture.makeForm(jv.get(), nullptr, dir / "home").FormCreate();
         form->ini().writeString("JvDataGet", "LastTime", "2026/11/01 00:00:00");
         form->FormShow();
     }
 
     void download() {
-        TGetDataForm dialog(*form);
+        const auto dialogOwned = form->createGetDataForm();
+        TGetDataForm& dialog = *dialogOwned;
         dialog.FormCreate();
         dialog.ButtonStartClick();
         for (int i = 0; i < 100000 && dialog.TimerJVStatus.enabled; ++i)
@@ -68,13 +67,13 @@ protected:
 
     size_t raceLines() const { return loadLines(pathUnder(dir / "home", sj("Data/2026年12月06日.jvRA"))).size(); }
 
-    TempDir dir;
-    ScriptedDesktop desktop;
-    FakeClock clock{"2026-12-08 09:00:00"};
-    FakeSoundPlayer sound;
-    NoRegistry registry;
+    // The simulator outlives the form over it.
     std::unique_ptr<SimJvLink> jv;
-    std::unique_ptr<TMainForm> form;
+    FormFixture fixture;
+    TempDir& dir = fixture.dir;
+    ScriptedDesktop& desktop = fixture.desktop;
+    FakeClock& clock = fixture.clock;
+    std::unique_ptr<TMainForm>& form = fixture.form;
     std::string label;
 };
 

@@ -1,17 +1,18 @@
 #include "app/MainForm.h"
+#include "base/Cp932.h"
 #include "jv/download/GetDataForm.h"
 #include "platform/FileIo.h"
 #include "store/RecordSizes.h"
+#include "support/FormFixture.h"
 #include "support/ScriptedJvLink.h"
-#include "support/ScriptedPorts.h"
-#include "support/TempDir.h"
-#include "text/Cp932.h"
 #include "text/Format.h"
 
 #include <gtest/gtest.h>
 
 using namespace renoka;
 using namespace renoka::test;
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -41,9 +42,8 @@ std::string se(const std::string& key16, int horse, const std::string& registrat
 class DownloadTest : public testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TMainForm>(dir.path(), MainFormPorts{desktop, clock, sound, jv, registry});
-        form->FormCreate();
-        dialog = std::make_unique<TGetDataForm>(*form);
+        fixture.makeForm(&jv).FormCreate();
+        dialog = form->createGetDataForm();
         dialog->FormCreate();
         dialog->DateTimePicker1 = QDateTime(QDate(2026, 12, 1), QTime(0, 0));
     }
@@ -59,13 +59,12 @@ protected:
     std::string label() const { return toUtf8(dialog->ProgressLabel.text); }
     std::string lastMessage() const { return desktop.messages.empty() ? "" : desktop.messages.back(); }
 
-    TempDir dir;
-    ScriptedDesktop desktop;
-    FakeClock clock{"2026-12-08 09:00:00"};
-    FakeSoundPlayer sound;
     ScriptedJvLink jv;
-    NoRegistry registry;
-    std::unique_ptr<TMainForm> form;
+    FormFixture fixture;
+    TempDir& dir = fixture.dir;
+    ScriptedDesktop& desktop = fixture.desktop;
+    FakeClock& clock = fixture.clock;
+    std::unique_ptr<TMainForm>& form = fixture.form;
     std::unique_ptr<TGetDataForm> dialog;
 };
 
@@ -73,12 +72,14 @@ TEST_F(DownloadTest, AFirstRunIsASetUpFromOneYearBack) {
     EXPECT_TRUE(dialog->rbtSetup);
     EXPECT_FALSE(dialog->rbtNormal);
     form->ini().writeString("JvDataGet", "LastTime", "2026/11/30 17:05:00");
-    TGetDataForm again(*form);
+    const auto againOwned = form->createGetDataForm();
+    TGetDataForm& again = *againOwned;
     again.FormCreate();
     EXPECT_TRUE(again.rbtNormal);
     EXPECT_EQ(again.DateTimePicker1.toString(QStringLiteral("yyyyMMddhhmmss")).toStdString(), "20261130170500");
     form->ini().writeString("JvDataGet", "LastTime", "");
-    TGetDataForm first(*form);
+    const auto firstOwned = form->createGetDataForm();
+    TGetDataForm& first = *firstOwned;
     first.FormCreate();
     EXPECT_EQ(first.DateTimePicker1.toString(QStringLiteral("yyyyMMddhhmmss")).toStdString(), "20251208090000");
 }

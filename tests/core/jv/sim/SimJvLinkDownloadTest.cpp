@@ -1,15 +1,11 @@
-// The simulated download behind JVOpen: JVStatus counts files as real time passes, JVRead answers -3 for a file
-// that has not arrived, and JVCancel stops the count where it is.
+// The simulated download behind JVOpen: JVStatus counts files as the clock's time passes, JVRead answers -3 for a
+// file that has not arrived, and JVCancel stops the count where it is. The test moves the clock; nothing sleeps.
 #include "core/jv/sim/SimProvider.h"
 #include "jv/SoftwareId.h"
 #include "jv/sim/SimJvLink.h"
 #include "support/ScriptedPorts.h"
 
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
-
-#include <chrono>
-#include <thread>
 
 using namespace renoka;
 using namespace renoka::test;
@@ -27,15 +23,15 @@ protected:
     int32_t open() { return link.JVOpen(u"RACEMING", u"20000101000000", 3, readCount, downloadCount, stamp); }
     int32_t read() { return link.JVRead(buffer, size, fileName); }
 
-    // Polls JVStatus until it reaches the download count (or 10 s pass), returning every answer.
+    // Polls JVStatus every 2 ms of the clock until it reaches the download count (or 10 s pass), returning every
+    // answer.
     std::vector<int32_t> pollStatus() {
         std::vector<int32_t> seen;
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 10000) {
+        const qint64 start = clock.steadyMs();
+        while (clock.steadyMs() - start < 10000) {
             seen.push_back(link.JVStatus());
             if (seen.back() < 0 || seen.back() >= downloadCount) break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            clock.advanceMs(2);
         }
         return seen;
     }
@@ -62,7 +58,7 @@ TEST_F(SimJvLinkDownloadTest, StatusCountsUpWithTimeAtTheSetSpeed) {
     ASSERT_EQ(downloadCount, 5);
     expectCountsUpTo(pollStatus(), 5);
     // Finished is finished: the count never goes past the download count.
-    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    clock.advanceMs(60);
     EXPECT_EQ(link.JVStatus(), 5);
 }
 
@@ -97,19 +93,18 @@ TEST_F(SimJvLinkDownloadTest, ReadsWaitForTheFileStillDownloading) {
     EXPECT_EQ(read(), -3);
     EXPECT_EQ(read(), -3);
     std::vector<int32_t> results;
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 10000) {
+    const qint64 start = clock.steadyMs();
+    while (clock.steadyMs() - start < 10000) {
         const int32_t r = read();
         if (r == -3) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            clock.advanceMs(2);
             continue;
         }
         results.push_back(r);
         if (r <= 0 && r != -1) break;
     }
     EXPECT_EQ(results, (std::vector<int32_t>{20, -1, 20, -1, 20, -1, 0}));
-    EXPECT_GE(timer.elapsed(), 250);
+    EXPECT_GE(clock.steadyMs() - start, 250);
 }
 
 // A stall holds the download after two files: their records come, then -3 for ever, and the count stays.
@@ -134,18 +129,17 @@ TEST_F(SimJvLinkDownloadTest, CancelStopsTheCountAndTheArrivedFilesStayReadable)
     link.setFilesPerSecond(10); // a file every 100 ms
     ASSERT_EQ(open(), 0);
     int32_t arrived = 0;
-    QElapsedTimer timer;
-    timer.start();
-    while (arrived < 1 && timer.elapsed() < 10000) {
+    const qint64 start = clock.steadyMs();
+    while (arrived < 1 && clock.steadyMs() - start < 10000) {
         arrived = link.JVStatus();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        clock.advanceMs(1);
     }
     link.JVCancel();
     ASSERT_GE(arrived, 1);
     const int32_t held = link.JVStatus();
     ASSERT_LT(held, 4) << "the cancel came too late to test anything";
     EXPECT_GE(held, arrived);
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    clock.advanceMs(250);
     EXPECT_EQ(link.JVStatus(), held);
 
     const ReadLog log = readAll(link);

@@ -134,6 +134,7 @@ class UtcClock : public Clock {
 public:
     explicit UtcClock(QDateTime utc) : m_utc(std::move(utc)) {}
     QDateTime now() const override { return m_utc; }
+    qint64 steadyMs() const override { return 0; }
 
 private:
     QDateTime m_utc;

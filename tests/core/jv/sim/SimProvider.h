@@ -1,8 +1,8 @@
 #pragma once
 // A provider folder written by hand for the simulator's tests, and a read loop that records what JVRead gives.
+#include "base/Cp932.h"
 #include "jv/JvLink.h"
 #include "support/TempDir.h"
-#include "text/Cp932.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,10 +1,10 @@
-// createJvLink: the program gets a working simulator over the provider folder its settings name.
-#include "app/IniFile.h"
+// createDataService: the program gets a working simulator over the provider folder its settings name.
 #include "app/Startup.h"
+#include "base/Cp932.h"
 #include "core/jv/sim/SimProvider.h"
+#include "frame/IniFile.h"
 #include "jv/SoftwareId.h"
 #include "support/ScriptedPorts.h"
-#include "text/Cp932.h"
 
 #include <gtest/gtest.h>
 
@@ -32,14 +32,14 @@ void storeFiles(const std::filesystem::path& provider, int n) {
 TEST(SimStartupTest, WithoutASettingTheProviderIsInTheProgramFolder) {
     TempDir programDir;
     storeFiles(programDir / "provider", 2);
-    auto link = createJvLink(programDir.path(), clock);
+    auto link = std::move(createDataService(programDir.path(), clock).link);
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(storedReadCount(*link), 2);
 }
 
 TEST(SimStartupTest, AMissingProviderFolderStillGivesAWorkingControl) {
     TempDir programDir;
-    auto link = createJvLink(programDir.path(), clock);
+    auto link = std::move(createDataService(programDir.path(), clock).link);
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(storedReadCount(*link), -1);
     ASSERT_EQ(link->JVRTOpen(u"0B12", u"20261208"), 0);
@@ -70,7 +70,7 @@ TEST_P(SimStartupSettingTest, TheSettingNamesTheProvider) {
         GetParam().folder.empty() ? programDir / "sim" / "data" : other / GetParam().folder;
     storeFiles(where, 3);
     IniFile(programDir / "renoka.ini").writeString("Sim", "Provider", sj(value));
-    auto link = createJvLink(programDir.path(), clock);
+    auto link = std::move(createDataService(programDir.path(), clock).link);
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(storedReadCount(*link), 3);
 }

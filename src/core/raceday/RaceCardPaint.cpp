@@ -1,10 +1,11 @@
 // How the race card's cells are drawn. The grid keeps plain texts for printing and copying; what the punter
 // sees is composed here from the runner record, two lines to a cell, with placings and popularity in colour.
 #include "analysis/HorseWeights.h"
-#include "app/MainForm.h"
+#include "base/Cp932.h"
 #include "codes/KeibaFunc.h"
-#include "store/RaceCard.h"
-#include "text/Cp932.h"
+#include "raceday/RaceCard.h"
+#include "store/RaceDayStore.h"
+#include "text/Controls.h"
 #include "text/Fields.h"
 #include "text/Format.h"
 
@@ -171,9 +172,8 @@ std::string thousandYenLine(std::string_view f) {
 } // namespace
 
 CellPaint RaceCard::paint(int row, int col) const {
-    if (row < 1 || row >= StringGrid6.rowCount() || col < 0 || col >= kColCount || m_main.DatList.items.empty())
-        return {};
-    const RaceDayStore& store = m_main.store();
+    if (row < 1 || row >= StringGrid6.rowCount() || col < 0 || col >= kColCount || m_datList.items.empty()) return {};
+    const RaceDayStore& store = m_store;
     const int slot = store.CurrentRace;
     const int horse = row - 1;
     const std::string_view se = store.se(slot, horse);

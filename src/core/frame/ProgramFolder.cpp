@@ -1,8 +1,8 @@
-#include "app/ProgramFolder.h"
+#include "frame/ProgramFolder.h"
 
-#include "app/Errors.h"
+#include "base/Cp932.h"
+#include "base/Errors.h"
 #include "platform/FileIo.h"
-#include "text/Cp932.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -12,6 +12,14 @@
 namespace renoka {
 
 namespace fs = std::filesystem;
+
+fs::path ProgramFolder::pathOf(std::string_view cp932Relative) const {
+    return pathUnder(m_dir, cp932Relative);
+}
+
+std::string ProgramFolder::text() const {
+    return displayPath(m_dir);
+}
 
 namespace {
 

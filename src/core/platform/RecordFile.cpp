@@ -1,4 +1,4 @@
-#include "results/RecordFile.h"
+#include "platform/RecordFile.h"
 
 #include "platform/FileIo.h"
 

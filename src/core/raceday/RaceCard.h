@@ -1,7 +1,6 @@
 #pragma once
 // The race card of the shown race: the header labels, the runner grid StringGrid6 and how its cells are drawn,
-// the pop-up menu of a runner and the tracked-horse registration. Choosing a race (DatListClick) also has the
-// views that depend on the race refresh themselves.
+// the pop-up menu of a runner and the tracked-horse registration. RaceSelection decides when a race is shown.
 #include "text/CellPaint.h"
 #include "text/Color.h"
 #include "text/Label.h"
@@ -12,7 +11,12 @@
 
 namespace renoka {
 
-class TMainForm;
+class Desktop;
+class ProgramFolder;
+class RaceDayStore;
+class SortedStringList;
+class ViewChanges;
+struct ListControl;
 
 class RaceCard {
 public:
@@ -21,11 +25,14 @@ public:
     static constexpr int kHeaderRowHeight = 18;
     static constexpr int kRowHeight = 27;
 
-    explicit RaceCard(TMainForm& main);
+    // Nothing is drawn while the race list is empty; the tracked horses are the main form's list.
+    RaceCard(RaceDayStore& store, const ProgramFolder& folder, Desktop& desktop, const ListControl& datList,
+             SortedStringList& trackedHorses, ViewChanges& changes);
 
-    // A race was chosen in the race list (DatList.itemIndex is the race slot). Refuses a race without runners
-    // with a message and leaves the shown card as it was.
-    void DatListClick();
+    // Empties the rows for a race of `horses` horses, then writes the header and the rows of race slot `slot`.
+    void show(int slot, int horses);
+    // The race heading as the entries table copies it: Label1 to Label4, each ended by CR LF.
+    std::string heading() const;
 
     // How a cell of StringGrid6 is drawn. Header cells and every cell while the race list is empty draw as the
     // grid draws by itself.
@@ -35,8 +42,9 @@ public:
     void StringGrid6MouseDown(int row, int col);
     void StringGrid6MouseUp();
     // 追跡馬に登録: asks, adds the current horse to the tracked horses, saves "ChaseHorse.dat" and shows the
-    // race again.
+    // race again through `DatListClick` (the main form connects it to the race selection).
     void R1Click();
+    std::function<void()> DatListClick;
 
     TextGrid StringGrid6;
 
@@ -63,20 +71,16 @@ public:
     };
     PopupMenu menu;
 
-    // The betting views that follow the shown race. They belong to the stake, marks and bets features; the main
-    // form connects them, and a step that is not connected is skipped. Called in this order, after the
-    // entries-check sort and before the entries table is filled:
-    std::function<void()> setStakeEditors;   // stake, target profit and loss of the race (SaNumEditExC1..3)
-    std::function<void()> JikuHimoBtnClick;  // axis and partner marks
-    std::function<void()> KaimeMakeBtnClick; // bets from the marks
-    // At the end: empties the bet summary labels (KenLabel, KaiPaternLabel, kinto2tenLabel).
-    std::function<void()> clearBetLabels;
-
 private:
     void writeHeader(int slot);
     void fillRows(int slot, int horses);
 
-    TMainForm& m_main;
+    RaceDayStore& m_store;
+    const ProgramFolder& m_folder;
+    Desktop& m_desktop;
+    const ListControl& m_datList;
+    SortedStringList& m_trackedHorses;
+    ViewChanges& m_changes;
 };
 
 } // namespace renoka

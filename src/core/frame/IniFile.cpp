@@ -1,7 +1,7 @@
-#include "app/IniFile.h"
+#include "frame/IniFile.h"
 
+#include "base/Cp932.h"
 #include "platform/FileIo.h"
-#include "text/Cp932.h"
 #include "text/Fields.h"
 
 #include <optional>

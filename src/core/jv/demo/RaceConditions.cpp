@@ -1,6 +1,6 @@
-#include "jv/demo/RaceCard.h"
+#include "jv/demo/RaceConditions.h"
 
-#include "text/Cp932.h"
+#include "base/Cp932.h"
 
 #include <vector>
 

@@ -23,6 +23,10 @@ public:
     using RenokaError::RenokaError;
 };
 
+// The message of the exception being handled (call inside a catch block), CP932: a RenokaError's own text, the
+// run-time's words for anything else.
+std::string messageOfCurrentException();
+
 // Throws RangeError when `index` is outside 0..count-1; `what` names the index in the message (UTF-8).
 void checkIndex(long long index, long long count, const char* what);
 

@@ -1,13 +1,16 @@
-#include "store/RaceCard.h"
+#include "raceday/RaceCard.h"
 
-#include "analysis/EntriesTable.h"
-#include "app/MainForm.h"
+#include "base/Cp932.h"
 #include "codes/KeibaFunc.h"
+#include "frame/ProgramFolder.h"
+#include "platform/Desktop.h"
 #include "platform/FileIo.h"
-#include "results/PayoutIntake.h"
-#include "text/Cp932.h"
+#include "store/RaceDayStore.h"
+#include "text/Controls.h"
 #include "text/Fields.h"
 #include "text/Format.h"
+#include "text/SortedStringList.h"
+#include "text/ViewChanges.h"
 
 #include <algorithm>
 #include <array>
@@ -36,7 +39,6 @@ struct CardTexts {
     std::string added = sj("【付加賞金】1着:");
     std::array<std::string, 4> place = {sj("/2着:"), sj("/3着:"), sj("/4着:"), sj("/5着:")};
     std::string unit = sj("　　　　　　　　(単位：百円)");
-    std::string insufficient = sj("レースはデータが不十分です。");
     std::string askTrack = sj("を追跡馬に登録しますか？");
     std::string tracked = sj("を追跡馬に登録しました。");
     std::string r1 = sj("追跡馬に登録:");
@@ -67,7 +69,10 @@ double previousLast3F(const RaceDayStore& store, int slot, int horse) {
 
 } // namespace
 
-RaceCard::RaceCard(TMainForm& main) : StringGrid6(kColCount, 1), m_main(main) {
+RaceCard::RaceCard(RaceDayStore& store, const ProgramFolder& folder, Desktop& desktop, const ListControl& datList,
+                   SortedStringList& trackedHorses, ViewChanges& changes)
+    : StringGrid6(kColCount, 1), m_store(store), m_folder(folder), m_desktop(desktop), m_datList(datList),
+      m_trackedHorses(trackedHorses), m_changes(changes) {
     static const std::array<const char*, kColCount> headers = {
         "枠",       "馬",     "馬名/騎手/斤量/性齢", "調教師",  "ﾌﾞﾘﾝｶ",
         "見習",     "着順",   "人気/確ｵｯｽﾞ",         "走破ﾀｲﾑ", "3Fﾀｲﾑ",
@@ -83,57 +88,28 @@ RaceCard::RaceCard(TMainForm& main) : StringGrid6(kColCount, 1), m_main(main) {
     menu.ChokMenu = sj("調教師情報");
 }
 
-void RaceCard::DatListClick() {
-    RaceDayStore& store = m_main.store();
-    const int slot = m_main.DatList.itemIndex;
-    const std::string_view ra = store.ra(slot);
-    // A race whose runners were never delivered would show an empty card; say so and keep the card shown.
-    if (fieldInt(store.se(slot, 0), 29, 2) <= 0) {
-        m_main.desktop().information(std::to_string(fieldInt(ra, 26, 2)) + texts().insufficient);
-        return;
-    }
-    // A race has at most 18 horses; a damaged count must not address runners that cannot exist.
-    const int horses = std::clamp(fieldInt(ra, 882, 2), 0, kHorseCount);
-
+void RaceCard::show(int slot, int horses) {
     StringGrid6.setRowCount(horses + 1);
     for (int r = 1; r <= horses; ++r)
         for (int c = 0; c < kColCount; ++c)
             StringGrid6.setCell(c, r, {});
-    EntriesTable& entries = m_main.entries();
-    entries.prepareRows(horses + 1);
-
-    store.CurrentRace = slot;
     writeHeader(slot);
     fillRows(slot, horses);
+    m_changes.mark(View::RaceCard);
+}
 
-    // The results of the race come first: the bets are marked against its payout table.
-    PayoutIntake& payouts = m_main.payouts();
-    payouts.CalcBtnClick();
-    payouts.KekkaPanelClear();
-    payouts.KekkaPanelFill();
-
-    // The views that follow the shown race, in the order each one needs the one before: the entries-check
-    // sort, the stake editors, the marks, the bets built from the marks, and the entries table with the marks.
-    entries.SpeedButton14Click();
-    for (const auto* step : {&setStakeEditors, &JikuHimoBtnClick, &KaimeMakeBtnClick})
-        if (*step) (*step)();
-    entries.sisushutubaBtnClick();
-
-    if (clearBetLabels) clearBetLabels();
-
-    m_main.visibility.PageControl1 = true;
-    m_main.visibility.StringGrid6 = true;
-    m_main.visibility.PageControl3 = true;
-    m_main.visibility.Panel8 = true;
-    for (TextGrid* grid : {&StringGrid6, &entries.StringGrid26, &entries.StringGrid8}) {
-        grid->selectedRow = -1;
-        grid->selectedCol = -1;
+std::string RaceCard::heading() const {
+    std::string text;
+    for (const Label* label : {&Label1, &Label2, &Label3, &Label4}) {
+        text += label->text;
+        text += "\r\n";
     }
+    return text;
 }
 
 void RaceCard::writeHeader(int slot) {
     const CardTexts& t = texts();
-    const std::string_view ra = m_main.store().ra(slot);
+    const std::string_view ra = m_store.ra(slot);
     auto f = [ra](int pos, int len) { return field(ra, pos, len); };
 
     std::string& l1 = Label1.text;
@@ -209,7 +185,7 @@ void RaceCard::writeHeader(int slot) {
     const int track = fieldInt(ra, 706, 2);
     Panel3Color = track >= 10 && track <= 22 ? colors::Green : colors::Maroon;
 
-    const std::string_view o1 = m_main.store().odds(1, slot);
+    const std::string_view o1 = m_store.odds(1, slot);
     TFWtimeLabel.text.assign(field(o1, 32, 2));
     TFWtimeLabel.text += ':';
     TFWtimeLabel.text += field(o1, 34, 2);
@@ -219,7 +195,7 @@ void RaceCard::writeHeader(int slot) {
 }
 
 void RaceCard::fillRows(int slot, int horses) {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     RaceWork& work = store.work(slot);
     for (int r = 1; r <= horses; ++r) {
         const int horse = r - 1;
@@ -241,7 +217,7 @@ void RaceCard::fillRows(int slot, int horses) {
 
 void RaceCard::StringGrid6MouseDown(int row, int /*col*/) {
     if (row < 1 || row >= StringGrid6.rowCount()) return;
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     const std::string_view se = store.se(store.CurrentRace, row - 1);
     const CardTexts& t = texts();
     const std::string name = shownName(se);
@@ -250,25 +226,27 @@ void RaceCard::StringGrid6MouseDown(int row, int /*col*/) {
     menu.KishuMenu = t.kishu + std::string(field(se, 307, 8));
     menu.ChokMenu = t.chok + std::string(field(se, 91, 8));
     store.CurrentHorse = row - 1;
+    m_changes.mark(View::RaceCard);
 }
 
 void RaceCard::StringGrid6MouseUp() {
     StringGrid6.selectedRow = -1;
     StringGrid6.selectedCol = -1;
+    m_changes.mark(View::RaceCard);
 }
 
 void RaceCard::R1Click() {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     const std::string_view se = store.se(store.CurrentRace, store.CurrentHorse);
     const std::string name = shownName(se);
-    if (!m_main.desktop().confirm(name + texts().askTrack)) return;
+    if (!m_desktop.confirm(name + texts().askTrack)) return;
     std::string line(field(se, 31, 10));
     line += field(se, 41, 36);
-    m_main.TrackedHorses.add(std::move(line));
+    m_trackedHorses.add(std::move(line));
     store.work(store.CurrentRace).Tracked[static_cast<size_t>(store.CurrentHorse)] = true;
-    saveLines(m_main.pathOf("ChaseHorse.dat"), m_main.TrackedHorses.items());
-    m_main.desktop().information(name + texts().tracked);
-    DatListClick();
+    saveLines(m_folder.pathOf("ChaseHorse.dat"), m_trackedHorses.items());
+    m_desktop.information(name + texts().tracked);
+    if (DatListClick) DatListClick();
 }
 
 } // namespace renoka

@@ -1,18 +1,26 @@
-#include "store/DayLoader.h"
+#include "raceday/DayLoader.h"
 
 #include "analysis/HorseWeights.h"
 #include "analysis/MiningIntake.h"
 #include "analysis/OddsIntake.h"
-#include "app/MainForm.h"
+#include "base/Cp932.h"
 #include "codes/KeibaFunc.h"
+#include "frame/FrameState.h"
+#include "frame/IniFile.h"
+#include "frame/ProgramFolder.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
 #include "platform/FileIo.h"
 #include "results/PayoutIntake.h"
 #include "store/DayFiles.h"
-#include "store/RaceCard.h"
+#include "store/RaceDayStore.h"
 #include "store/RecordSizes.h"
-#include "text/Cp932.h"
+#include "text/Controls.h"
 #include "text/Fields.h"
 #include "text/Format.h"
+#include "text/Label.h"
+#include "text/SortedStringList.h"
+#include "text/ViewChanges.h"
 
 #include <system_error>
 
@@ -47,14 +55,14 @@ bool DayLoader::automaticDay(std::string_view dayName, const QDateTime& now) {
 }
 
 void DayLoader::DateComboChange() {
-    TMainForm& m = m_main;
-    RaceDayStore& store = m.store();
+    DayControls& m = m_c;
+    RaceDayStore& store = m_store;
     const int index = m.DateCombo.itemIndex;
     if (index < 0 || index >= static_cast<int>(m.DateCombo.items.size())) return;
     const std::string day = m.DateCombo.items[static_cast<size_t>(index)];
 
     // 1. Hide the race view until the new day is in.
-    const std::string today = dayNameOfDate(m.clock().now().toString(QStringLiteral("yyyyMMdd")).toStdString());
+    const std::string today = dayNameOfDate(m_clock.now().toString(QStringLiteral("yyyyMMdd")).toStdString());
     m.RestTimeLabel.visible = day == today;
     m.RestTimeLabel.text.clear();
     m.visibility.StringGrid6 = false;
@@ -64,20 +72,24 @@ void DayLoader::DateComboChange() {
     m.DatList.clear();
     m.Timer4.enabled = false;
     m_resultsState = true;
+    m_changes.mark(View::RaceList);
+    m_changes.mark(View::Frame);
+    m_changes.mark(View::Timers);
+    m_changes.markRace();
 
     // 2.-4. Clear the work records, name the day's files, and stop when there is no race file.
     store.IniBtnClick();
     store.DayName = day;
-    const fs::path raceFile = m.pathOf(store.dayFile(".jvRA"));
+    const fs::path raceFile = m_folder.pathOf(store.dayFile(".jvRA"));
     std::error_code ec;
     if (!fs::exists(raceFile, ec)) {
-        m.desktop().beep();
-        m.desktop().information(sj("データ作成が未完了のようです。"));
+        m_desktop.beep();
+        m_desktop.information(sj("データ作成が未完了のようです。"));
         return;
     }
 
     // 5.-8. Race details, runners, previous runs and payouts.
-    m.desktop().processEvents();
+    m_desktop.processEvents();
     store.blank();
     if (!loadRaces(raceFile.native())) return;
     loadPayouts();
@@ -85,9 +97,9 @@ void DayLoader::DateComboChange() {
     // 9. Odds slot by slot, then the mining forecasts.
     for (int slot = 0; slot < kSlotCount; ++slot) {
         store.OddsSlot = slot;
-        m.odds().OzReadBtnClick();
+        m_intakes.odds.OzReadBtnClick();
     }
-    m.mining().DMReadBtnClick();
+    m_intakes.mining.DMReadBtnClick();
 
     // 10. The results state.
     m.SeiRecLabel.color = m_resultsState ? kCyan : kYellow;
@@ -101,30 +113,30 @@ void DayLoader::DateComboChange() {
     loadPreviousRaces();
 
     // 12.-15. Weights and previous-run ranks, venues and fetch times, payout tables, stakes.
-    m.weights().BataijuReadBtnClick();
-    m.weights().ZensoF3BtnClick();
+    m_intakes.weights.BataijuReadBtnClick();
+    m_intakes.weights.ZensoF3BtnClick();
     buildVenues();
-    m.payouts().CalcBtnClick();
-    const std::string amount = std::to_string(m.ini().readInteger("KaimeSet", "DefaultAmount", 3000));
+    m_intakes.payouts.CalcBtnClick();
+    const std::string amount = std::to_string(m_ini.readInteger("KaimeSet", "DefaultAmount", 3000));
     m.RaceAmounts.assign(kSlotCount, amount);
 
     // 16.-17. The automatic acquisition of this day, then the first race.
     armAutomaticAcquisition(day);
     if (!m.DatList.items.empty()) {
         m.DatList.itemIndex = 0;
-        m.raceCard().DatListClick();
+        if (DatListClick) DatListClick();
     }
 }
 
 bool DayLoader::loadRaces(const std::string& raceFilePath) {
-    TMainForm& m = m_main;
-    RaceDayStore& store = m.store();
+    DayControls& m = m_c;
+    RaceDayStore& store = m_store;
     std::string bytes;
     readWholeFile(fs::path(raceFilePath), bytes);
     m.SharedLines = splitLines(bytes);
 
     // A placeholder odds file, one blank win/place record per race, so that the odds steps find a file.
-    const fs::path o1 = m.pathOf(store.dayFile(".jvO1"));
+    const fs::path o1 = m_folder.pathOf(store.dayFile(".jvO1"));
     std::error_code ec;
     if (m.SharedLines.size() > 6 && !fs::exists(o1, ec))
         saveLines(o1, std::vector<std::string>(m.SharedLines.size(), std::string(records::O1 - 2, ' ')));
@@ -148,12 +160,11 @@ bool DayLoader::loadRaces(const std::string& raceFilePath) {
 }
 
 void DayLoader::loadRunners(int slot, std::string_view race) {
-    TMainForm& m = m_main;
-    RaceDayStore& store = m.store();
+    RaceDayStore& store = m_store;
     const std::string venue = jraVenueName(field(race, 20, 2));
     if (venue.empty()) return;
     std::string bytes;
-    if (!readWholeFile(m.pathOf(runnerFile(store.DayName, venue)), bytes)) return;
+    if (!readWholeFile(m_folder.pathOf(runnerFile(store.DayName, venue)), bytes)) return;
     const int raceNumber = fieldInt(race, 26, 2);
     const int registered = std::min(fieldInt(race, 882, 2), kHorseCount);
     if (raceNumber < 1) return;
@@ -171,23 +182,23 @@ void DayLoader::loadPreviousRun(int slot, int horse, std::string_view runner) {
     const std::string_view registration = field(runner, 31, 10);
     if (registration.size() != 10 || !isDigits(registration)) return;
     thread_local std::string bytes;
-    if (!readWholeFile(m_main.pathOf(horseArchiveFile(registration)), bytes)) return;
+    if (!readWholeFile(m_folder.pathOf(horseArchiveFile(registration)), bytes)) return;
     const int raceDate = fieldInt(runner, 12, 8);
     for (size_t n = bytes.size() / records::SE; n-- > 0;) {
         const std::string_view run = recordAt(bytes, records::SE, n);
         const int date = fieldInt(run, 12, 8);
         if (date > 0 && date < raceDate) {
-            m_main.store().setPrevSe(slot, horse, 1, run);
-            m_main.store().setPrevRaKey(slot, horse, 1, field(run, 12, 16));
+            m_store.setPrevSe(slot, horse, 1, run);
+            m_store.setPrevRaKey(slot, horse, 1, field(run, 12, 16));
             return;
         }
     }
 }
 
 void DayLoader::loadPayouts() {
-    RaceDayStore& store = m_main.store();
+    RaceDayStore& store = m_store;
     std::string bytes;
-    if (!readWholeFile(m_main.pathOf(store.dayFile(".jvHR")), bytes)) return;
+    if (!readWholeFile(m_folder.pathOf(store.dayFile(".jvHR")), bytes)) return;
     for (size_t n = 0; n < static_cast<size_t>(kSlotCount); ++n) {
         const std::string_view payout = recordAt(bytes, records::HR, n);
         if (payout.empty()) break;
@@ -198,21 +209,21 @@ void DayLoader::loadPayouts() {
 }
 
 void DayLoader::loadPreviousRaces() {
-    TMainForm& m = m_main;
-    RaceDayStore& store = m.store();
+    DayControls& m = m_c;
+    RaceDayStore& store = m_store;
     // Many horses ran their previous race on the same day: read each race file once per load.
     std::unordered_map<std::string, std::string> files;
     const auto fileBytes = [&](const std::string& relative) -> const std::string& {
         auto it = files.find(relative);
         if (it != files.end()) return it->second;
         std::string bytes;
-        readWholeFile(m.pathOf(relative), bytes);
+        readWholeFile(m_folder.pathOf(relative), bytes);
         return files.emplace(relative, std::move(bytes)).first->second;
     };
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const int registered = std::min(fieldInt(store.ra(slot), 882, 2), kHorseCount);
         for (int horse = 0; horse < registered; ++horse) {
-            m.desktop().processEvents();
+            m_desktop.processEvents();
             const std::string_view prev = store.prevSe(slot, horse, 1);
             if (blankYear(prev)) continue;
             m.PrgrsText.text = fmt("%2d", 1) + sj("走:") + CircledNumber(field(store.se(slot, horse), 29, 2)) + ":" +
@@ -244,9 +255,9 @@ void DayLoader::loadPreviousRaces() {
 }
 
 void DayLoader::buildVenues() {
-    TMainForm& m = m_main;
-    RaceDayStore& store = m.store();
-    const int before = m.ini().readInteger("Time", "AutoOzGet", 10);
+    DayControls& m = m_c;
+    RaceDayStore& store = m_store;
+    const int before = m_ini.readInteger("Time", "AutoOzGet", 10);
     m.VenueList.clear();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (!store.slotInUse(slot)) continue;
@@ -257,18 +268,19 @@ void DayLoader::buildVenues() {
 }
 
 void DayLoader::armAutomaticAcquisition(const std::string& day) {
-    TMainForm& m = m_main;
-    m.Timer4.intervalMs = m.ini().readInteger("Time", "AutoRdataGet", 10) * 60 * 1000;
-    if (automaticDay(day, m.clock().now())) m.Timer4.enabled = true;
+    DayControls& m = m_c;
+    m.Timer4.intervalMs = m_ini.readInteger("Time", "AutoRdataGet", 10) * 60 * 1000;
+    if (automaticDay(day, m_clock.now())) m.Timer4.enabled = true;
 }
 
 void DayLoader::DirectReadBtnClick() {
-    TMainForm& m = m_main;
+    DayControls& m = m_c;
     m.BatchMode = true;
+    m_changes.mark(View::DayList);
     for (int i = static_cast<int>(m.DateCombo.items.size()) - 1; i >= 0; --i) {
         const std::string& day = m.DateCombo.items[static_cast<size_t>(i)];
         std::error_code ec;
-        if (fs::exists(m.pathOf("STAT/" + day + ".stat1"), ec)) continue;
+        if (fs::exists(m_folder.pathOf("STAT/" + day + ".stat1"), ec)) continue;
         m.DateCombo.itemIndex = i;
         DateComboChange();
     }

@@ -21,6 +21,9 @@ public:
     void writeStartEntry(const std::string& programDirText);
     // Reloads the log, appends "【エラー】hh:nn:ss：" + message and saves the whole list.
     void append(const std::string& message);
+    // append() for callers that are already reporting a failure: a log that cannot be written must not turn
+    // one failure into two.
+    void record(const std::string& message) noexcept;
 
     const std::vector<std::string>& lines() const { return m_lines; }
     const std::filesystem::path& file() const { return m_file; }

@@ -1,7 +1,7 @@
-#include "app/ErrorLog.h"
+#include "frame/ErrorLog.h"
 
+#include "base/Cp932.h"
 #include "platform/FileIo.h"
-#include "text/Cp932.h"
 
 namespace renoka {
 
@@ -20,6 +20,14 @@ void ErrorLog::append(const std::string& message) {
     const QString stamp = m_clock.now().toString(QStringLiteral("hh:mm:ss"));
     m_lines.push_back(sj("【エラー】") + stamp.toStdString() + sj("：") + message);
     saveLines(m_file, m_lines);
+}
+
+void ErrorLog::record(const std::string& message) noexcept {
+    try {
+        append(message);
+    } catch (...) {
+        // Nothing more can be done about a log that cannot be written.
+    }
 }
 
 } // namespace renoka

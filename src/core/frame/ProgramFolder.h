@@ -3,8 +3,24 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace renoka {
+
+// The program folder of a run: every file of the program is addressed below it by a CP932 relative path.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(std::filesystem::path dir) : m_dir(std::move(dir)) {}
+
+    const std::filesystem::path& dir() const { return m_dir; }
+    // A file below the folder: "\Data\x.jvRA", "Data/x" or "ErrorLog.txt" (CP932).
+    std::filesystem::path pathOf(std::string_view cp932Relative) const;
+    // The folder as CP932 text, as written to the log and used as a default in settings values.
+    std::string text() const;
+
+private:
+    std::filesystem::path m_dir;
+};
 
 // The program folder: `home` when given (--home), else RENOKA_HOME, else the executable's folder when it is
 // writable, else the per-user data folder.
