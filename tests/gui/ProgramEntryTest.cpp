@@ -45,12 +45,20 @@ protected:
         if (!QFile::exists(programPath())) GTEST_SKIP() << "program not built: " << programPath().toStdString();
     }
     QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    // A program folder whose settings name a provider folder, so that the first showing has no demo to make.
+    void settleHome() const {
+        ASSERT_TRUE(QDir().mkpath(path("home")));
+        QFile ini(path("home/renoka.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Sim]\r\nProvider=provider\r\n");
+    }
 
 private:
     QTemporaryDir m_dir;
 };
 
 TEST_F(ProgramEntryTest, ScreenshotDrawsTheWindowAtItsDefaultSize) {
+    settleHome();
     const Outcome run =
         runProgram({QStringLiteral("--home"), path("home"), QStringLiteral("--screenshot"), path("shot.png")});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
@@ -61,6 +69,7 @@ TEST_F(ProgramEntryTest, ScreenshotDrawsTheWindowAtItsDefaultSize) {
 }
 
 TEST_F(ProgramEntryTest, ScreenshotThatCannotBeSavedFails) {
+    settleHome();
     const Outcome run = runProgram(
         {QStringLiteral("--home"), path("home"), QStringLiteral("--screenshot"), path("no-such-folder/shot.png")});
     EXPECT_EQ(run.exitCode, 1);

@@ -27,8 +27,40 @@ struct EntryCase {
     const char* haito;
 };
 
+// Where the entries of each bet type lie in an HR record, from the JV-Data record layout (written out here, not
+// taken from the code under test): first entry, distance between entries, number of entries, length of the
+// horse or combination field. The payout (9 digits) and the popularity follow the combination field.
+struct HrPlace {
+    int start;
+    int stride;
+    int entries;
+    int numberLength;
+};
+
+HrPlace hrPlace(PayoutType type) {
+    switch (type) {
+    case PayoutType::Tan:
+        return {103, 13, 3, 2};
+    case PayoutType::Fuku:
+        return {142, 13, 5, 2};
+    case PayoutType::Waku:
+        return {207, 13, 3, 2};
+    case PayoutType::Umaren:
+        return {246, 16, 3, 4};
+    case PayoutType::Wide:
+        return {294, 16, 7, 4};
+    case PayoutType::Umatan:
+        return {454, 16, 6, 4};
+    case PayoutType::Sanpuku:
+        return {550, 18, 3, 6};
+    case PayoutType::Santan:
+        return {604, 19, 6, 6};
+    }
+    return {};
+}
+
 std::string hrWith(const EntryCase& c) {
-    const PayoutLayout& l = payoutLayout(c.type);
+    const HrPlace l = hrPlace(c.type);
     const int pos = l.start + l.stride * c.entry;
     Rec r("HR", 719);
     r.race("06", 11).put(pos, c.numbers).put(pos + l.numberLength, c.payout).put(pos + l.numberLength + 9, c.ninki);
@@ -43,7 +75,7 @@ TEST_P(PayoutTableTest, EntryOfTheTableAndItsResultsLabels) {
     const EntryCase& c = GetParam();
     const RaceWork::PayoutTable table = HrTableOf(hrWith(c));
     for (PayoutType type : kPayoutTypes) {
-        for (int i = 0; i < payoutLayout(type).entries; ++i) {
+        for (int i = 0; i < hrPlace(type).entries; ++i) {
             const PayoutEntry e = payoutEntry(table, type, i);
             if (type == c.type && i == c.entry) {
                 EXPECT_EQ(e.horse, c.horse);
@@ -98,7 +130,7 @@ TEST(PayoutTableTest, EmptyAndUnloadedImagesGiveEmptyTables) {
         ResultsPanel panel;
         panel.fill(t);
         for (PayoutType type : kPayoutTypes)
-            for (int i = 0; i < payoutLayout(type).entries; ++i) {
+            for (int i = 0; i < hrPlace(type).entries; ++i) {
                 EXPECT_EQ(payoutEntry(t, type, i).payout, 0);
                 EXPECT_TRUE(panel.entry(type, i).Kekka.text.empty());
             }

@@ -2,7 +2,10 @@
 
 #include "platform/FileIo.h"
 
+#include <cstdlib>
+#include <fstream>
 #include <memory>
+#include <stdexcept>
 
 namespace renoka::test {
 
@@ -39,6 +42,16 @@ DemoFolder readDemoFolder(const std::filesystem::path& root) {
 const DemoFolder& demoFolder() {
     static const std::unique_ptr<TempDir> dir = std::make_unique<TempDir>();
     static const DemoFolder folder = [] {
+        // The run's shared demo, made once by the test fixture before the suites (tests/CMakeLists.txt).
+        if (const char* shared = std::getenv("RENOKA_TEST_DEMO"); shared && *shared) {
+            const std::filesystem::path root(shared);
+            DemoFolder f = readDemoFolder(root / "provider");
+            std::ifstream summary(root / "summary.txt");
+            summary >> f.summary.files >> f.summary.bytes >> f.summary.races >> f.summary.runners >> f.summary.horses;
+            if (!summary) throw std::runtime_error("the shared demo has no summary.txt: " + root.string());
+            return f;
+        }
+        // Run by hand: made here, once per process.
         demo::DemoOptions options;
         options.out = dir->path() / "provider";
         options.start = demo::DemoDate{2026, 12, 5};

@@ -23,7 +23,8 @@ struct DemoFolder {
     std::vector<std::string> records(std::string_view type, std::string_view prefix, std::string_view part = "") const;
 };
 
-// The shared demo folder.
+// The shared demo folder: the run's, made by the test fixture, when RENOKA_TEST_DEMO names it; else made once
+// per process.
 const DemoFolder& demoFolder();
 // Reads a generated folder.
 DemoFolder readDemoFolder(const std::filesystem::path& root);
