@@ -21,7 +21,9 @@ void CliContext::print(const std::string& cp932) const {
 
 bool CliContext::start() {
     const auto programDir = resolveProgramDir(m_options.home);
-    m_desktop = std::make_unique<ConsoleDesktop>(m_options.answerYes, m_err);
+    m_desktop = std::make_unique<ConsoleDesktop>(m_options.answerYes, m_err, &m_uiThread);
+    // What an unattended handler would have shown goes where every message goes: standard error.
+    m_desktop->onUnattendedMessage = [this](const std::string& text) { message(text); };
     if (m_options.now)
         m_clock = std::make_unique<StartedClock>(parseJapanTime(QString::fromStdString(*m_options.now)));
     else

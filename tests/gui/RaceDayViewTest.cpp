@@ -5,6 +5,7 @@
 #include "QtText.h"
 #include "analysis/EntriesTable.h"
 #include "analysis/OddsBoard.h"
+#include "analysis/OddsIntake.h"
 #include "app/MainForm.h"
 #include "base/Cp932.h"
 #include "frame/Registry.h"
@@ -17,9 +18,11 @@
 #include "main/MainWindow.h"
 #include "main/OddsPage.h"
 #include "main/RaceCardPage.h"
+#include "platform/FileIo.h"
 #include "platform/UiThread.h"
 #include "raceday/RaceCard.h"
 #include "support/ScriptedPorts.h"
+#include "text/Fields.h"
 #include "widgets/QtColor.h"
 
 #include <QApplication>
@@ -247,6 +250,37 @@ TEST_F(RaceDayViewTest, TheOddsListSortsByOddsFromItsButton) {
     const std::vector<double> sorted = oddsShown();
     EXPECT_GT(sorted.size(), 10u);
     EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
+}
+
+// An odds fetch by a timer runs unattended, yet the odds page shows the new odds at once: core says what changed.
+TEST_F(RaceDayViewTest, OddsReadByAnUnattendedHandlerAreShownOnTheOddsPage) {
+    m_window->pages().setCurrentIndex(3);
+    QApplication::processEvents();
+    RaceDayStore& store = m_form->store();
+    const std::string_view ra = store.ra(store.CurrentRace);
+    const fs::path o1 = m_form->pathOf(store.dayFile(".jvO1"));
+    const std::vector<std::string> original = loadLines(o1);
+    std::vector<std::string> lines = original;
+    bool changed = false;
+    for (std::string& line : lines)
+        if (!changed && field(line, 20, 2) == field(ra, 20, 2) && field(line, 26, 2) == field(ra, 26, 2)) {
+            line.replace(45, 4, "9876"); // horse 1's win odds, tenths
+            changed = true;
+        }
+    ASSERT_TRUE(changed);
+    saveLines(o1, lines);
+
+    const GridView& winPlace = m_window->oddsPage().winPlace();
+    EXPECT_NE(fromQs(winPlace.model()->index(0, 2).data().toString()), "987.6");
+    m_window->run(
+        [&] {
+            store.OddsSlot = store.CurrentRace;
+            m_form->odds().OzReadBtnClick();
+        },
+        true);
+    EXPECT_EQ(fromQs(winPlace.model()->index(0, 2).data().toString()), "987.6");
+    // The suite's other tests share the day.
+    saveLines(o1, original);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "store/DayFiles.h"
 #include "store/RaceDayStore.h"
 #include "store/RecordSizes.h"
+#include "store/SlotRecords.h"
 #include "text/Controls.h"
 #include "text/Fields.h"
 #include "text/SortedStringList.h"
@@ -63,11 +64,8 @@ void HorseWeights::readWh() {
     const std::string blank(records::WH, ' ');
     for (int slot = 0; slot < kSlotCount; ++slot)
         store.setWh(slot, blank);
-    RecordFile file(m_folder.pathOf(store.dayFile(".jvWH")), records::WH);
-    for (std::string_view record : file.records(kSlotCount)) {
-        const int slot = store.slotByMatchKey(record);
-        if (slot >= 0) store.setWh(slot, record);
-    }
+    forEachSlotRecord(store, RecordFile(m_folder.pathOf(store.dayFile(".jvWH")), records::WH),
+                      [&](int slot, std::string_view record) { store.setWh(slot, record); });
 }
 
 void HorseWeights::ZensoF3BtnClick() {

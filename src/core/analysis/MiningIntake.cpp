@@ -4,6 +4,7 @@
 #include "platform/RecordFile.h"
 #include "store/RaceDayStore.h"
 #include "store/RecordSizes.h"
+#include "store/SlotRecords.h"
 #include "text/Fields.h"
 #include "text/Format.h"
 #include "text/ViewChanges.h"
@@ -51,12 +52,8 @@ void MiningIntake::readDm() {
     const std::string blank(records::DM, ' ');
     for (int slot = 0; slot < kSlotCount; ++slot)
         store.setDm(slot, blank);
-    RecordFile file(m_folder.pathOf(store.dayFile(".jvDM")), records::DM);
-    // A record whose race is not among the day's races has nowhere to go; slots without a race never match.
-    for (std::string_view record : file.records(kSlotCount)) {
-        const int slot = store.slotByMatchKey(record);
-        if (slot >= 0) store.setDm(slot, record);
-    }
+    forEachSlotRecord(store, RecordFile(m_folder.pathOf(store.dayFile(".jvDM")), records::DM),
+                      [&](int slot, std::string_view record) { store.setDm(slot, record); });
 }
 
 void MiningIntake::readTm() {
@@ -64,11 +61,8 @@ void MiningIntake::readTm() {
     const std::string blank(records::TM, ' ');
     for (int slot = 0; slot < kSlotCount; ++slot)
         store.setTm(slot, blank);
-    RecordFile file(m_folder.pathOf(store.dayFile(".jvTM")), records::TM);
-    for (std::string_view record : file.records(kSlotCount)) {
-        const int slot = store.slotByMatchKey(record);
-        if (slot >= 0) store.setTm(slot, record);
-    }
+    forEachSlotRecord(store, RecordFile(m_folder.pathOf(store.dayFile(".jvTM")), records::TM),
+                      [&](int slot, std::string_view record) { store.setTm(slot, record); });
 }
 
 void MiningIntake::rankTimes(int slot) {

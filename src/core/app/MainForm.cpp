@@ -58,9 +58,19 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     m_raceCard->DatListClick = showRace;
     m_payouts->DatListClick = showRace;
     m_entries->raceHeading = [this] { return m_raceCard->heading(); };
+
+    // What an unattended handler would have shown goes to the status line (and on to the front end's listener).
+    m_previousUnattendedListener = desktop.onUnattendedMessage;
+    desktop.onUnattendedMessage = [this](const std::string& message) {
+        StatusLabel.text = message;
+        m_changes.mark(View::Status);
+        if (m_previousUnattendedListener) m_previousUnattendedListener(message);
+    };
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    m_ports.desktop.onUnattendedMessage = m_previousUnattendedListener;
+}
 
 std::unique_ptr<TGetDataForm> TMainForm::createGetDataForm() {
     return std::make_unique<TGetDataForm>(m_files, m_folder, m_ports.jvLink, m_ini, m_ports.desktop, m_ports.clock,

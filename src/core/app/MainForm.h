@@ -153,6 +153,7 @@ private:
     std::unique_ptr<RaceDayStore> m_store;
     DayFileStore m_files;
     ViewChanges m_changes;
+    std::function<void(const std::string&)> m_previousUnattendedListener;
     std::unique_ptr<OddsIntake> m_odds;
     std::unique_ptr<OddsTimeSeries> m_oddsTimeSeries;
     std::unique_ptr<MiningIntake> m_mining;

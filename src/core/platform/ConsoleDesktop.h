@@ -1,7 +1,9 @@
 #pragma once
 // The desktop of the command-line front end: messages go to standard error as UTF-8, confirmations are
-// answered by --yes or --no, and nothing ever waits for a person.
+// answered by --yes or --no, and nothing ever waits for a person. Processing events runs the tasks other threads
+// posted to the UI thread.
 #include "platform/Desktop.h"
+#include "platform/UiThread.h"
 
 #include <cstdio>
 
@@ -9,7 +11,8 @@ namespace renoka {
 
 class ConsoleDesktop : public Desktop {
 public:
-    explicit ConsoleDesktop(bool answerYes, std::FILE* messages = stderr) : m_answerYes(answerYes), m_out(messages) {}
+    explicit ConsoleDesktop(bool answerYes, std::FILE* messages = stderr, PostedTasks* posted = nullptr)
+        : m_answerYes(answerYes), m_out(messages), m_posted(posted) {}
 
     void beep() override {}
     std::optional<std::string> pickFolder(const std::string& caption, const std::string& startFolder) override;
@@ -26,6 +29,7 @@ protected:
 private:
     bool m_answerYes;
     std::FILE* m_out;
+    PostedTasks* m_posted;
 };
 
 } // namespace renoka

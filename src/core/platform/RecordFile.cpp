@@ -7,7 +7,13 @@
 namespace renoka {
 
 RecordFile::RecordFile(const std::filesystem::path& file, size_t recordSize) : m_recordSize(recordSize) {
+    load(file);
+}
+
+bool RecordFile::load(const std::filesystem::path& file) {
     m_exists = readWholeFile(file, m_bytes);
+    if (!m_exists) m_bytes.clear();
+    return m_exists;
 }
 
 std::string_view RecordFile::record(size_t n) const {

@@ -15,6 +15,12 @@ public:
     // Reads the whole file. A missing file leaves the record list empty and `exists()` false; any other failure
     // to read is a FileError.
     RecordFile(const std::filesystem::path& file, size_t recordSize);
+    // Nothing read yet: load() fills it.
+    explicit RecordFile(size_t recordSize) : m_recordSize(recordSize) {}
+
+    // Reads another file into the same buffer, which then needs no new allocation for files no larger than the
+    // largest read before. False when the file does not exist (no records then).
+    bool load(const std::filesystem::path& file);
 
     bool exists() const { return m_exists; }
     // Whole records only: a trailing partial record is not counted.
@@ -23,6 +29,8 @@ public:
     std::string_view record(size_t n) const;
     // The first `limit` whole records.
     std::vector<std::string_view> records(size_t limit = std::numeric_limits<size_t>::max()) const;
+    // The file's bytes as read.
+    std::string_view bytes() const { return m_bytes; }
 
 private:
     bool m_exists = false;

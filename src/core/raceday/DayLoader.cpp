@@ -11,10 +11,12 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/FileIo.h"
+#include "platform/RecordFile.h"
 #include "results/PayoutIntake.h"
 #include "store/DayFiles.h"
 #include "store/RaceDayStore.h"
 #include "store/RecordSizes.h"
+#include "store/SlotRecords.h"
 #include "text/Controls.h"
 #include "text/Fields.h"
 #include "text/Format.h"
@@ -32,12 +34,6 @@ namespace {
 
 constexpr Color kCyan = Color::rgbOf(0x00FFFF);
 constexpr Color kYellow = Color::rgbOf(0xFFFF00);
-
-// The n-th fixed-length record of a file's bytes, or empty when the file holds no complete n-th record.
-std::string_view recordAt(std::string_view bytes, size_t length, size_t n) {
-    if ((n + 1) * length > bytes.size()) return {};
-    return bytes.substr(n * length, length);
-}
 
 bool blankYear(std::string_view record) {
     const std::string_view year = field(record, 12, 4);
@@ -131,9 +127,8 @@ void DayLoader::DateComboChange() {
 bool DayLoader::loadRaces(const std::string& raceFilePath) {
     DayControls& m = m_c;
     RaceDayStore& store = m_store;
-    std::string bytes;
-    readWholeFile(fs::path(raceFilePath), bytes);
-    m.SharedLines = splitLines(bytes);
+    const RecordFile races(fs::path(raceFilePath), records::RA);
+    m.SharedLines = splitLines(races.bytes());
 
     // A placeholder odds file, one blank win/place record per race, so that the odds steps find a file.
     const fs::path o1 = m_folder.pathOf(store.dayFile(".jvO1"));
@@ -149,11 +144,10 @@ bool DayLoader::loadRaces(const std::string& raceFilePath) {
         }
 
     int count = 0;
-    for (; count < kSlotCount; ++count) {
-        const std::string_view race = recordAt(bytes, records::RA, static_cast<size_t>(count));
-        if (race.empty()) break;
+    for (std::string_view race : races.records(kSlotCount)) {
         store.setRa(count, race);
         loadRunners(count, store.ra(count));
+        ++count;
     }
     store.LoadedRaceCount = count;
     return true;
@@ -163,14 +157,13 @@ void DayLoader::loadRunners(int slot, std::string_view race) {
     RaceDayStore& store = m_store;
     const std::string venue = jraVenueName(field(race, 20, 2));
     if (venue.empty()) return;
-    std::string bytes;
-    if (!readWholeFile(m_folder.pathOf(runnerFile(store.DayName, venue)), bytes)) return;
+    if (!m_runners.load(m_folder.pathOf(runnerFile(store.DayName, venue)))) return;
     const int raceNumber = fieldInt(race, 26, 2);
     const int registered = std::min(fieldInt(race, 882, 2), kHorseCount);
     if (raceNumber < 1) return;
     for (int q = 0; q < registered; ++q) {
         const std::string_view runner =
-            recordAt(bytes, records::SE, static_cast<size_t>((raceNumber - 1) * kHorseCount + q));
+            m_runners.record(static_cast<size_t>(raceNumber - 1) * kHorseCount + static_cast<size_t>(q));
         if (runner.empty()) break;
         store.setSe(slot, q, runner);
         if (field(runner, 3, 1) != "7") m_resultsState = false;
@@ -181,11 +174,10 @@ void DayLoader::loadRunners(int slot, std::string_view race) {
 void DayLoader::loadPreviousRun(int slot, int horse, std::string_view runner) {
     const std::string_view registration = field(runner, 31, 10);
     if (registration.size() != 10 || !isDigits(registration)) return;
-    thread_local std::string bytes;
-    if (!readWholeFile(m_folder.pathOf(horseArchiveFile(registration)), bytes)) return;
+    if (!m_history.load(m_folder.pathOf(horseArchiveFile(registration)))) return;
     const int raceDate = fieldInt(runner, 12, 8);
-    for (size_t n = bytes.size() / records::SE; n-- > 0;) {
-        const std::string_view run = recordAt(bytes, records::SE, n);
+    for (size_t n = m_history.count(); n-- > 0;) {
+        const std::string_view run = m_history.record(n);
         const int date = fieldInt(run, 12, 8);
         if (date > 0 && date < raceDate) {
             m_store.setPrevSe(slot, horse, 1, run);
@@ -197,28 +189,19 @@ void DayLoader::loadPreviousRun(int slot, int horse, std::string_view runner) {
 
 void DayLoader::loadPayouts() {
     RaceDayStore& store = m_store;
-    std::string bytes;
-    if (!readWholeFile(m_folder.pathOf(store.dayFile(".jvHR")), bytes)) return;
-    for (size_t n = 0; n < static_cast<size_t>(kSlotCount); ++n) {
-        const std::string_view payout = recordAt(bytes, records::HR, n);
-        if (payout.empty()) break;
-        if (trimView(field(payout, 12, 16)).empty()) continue;
-        const int slot = store.slotByMatchKey(payout);
-        if (slot >= 0) store.setHr(slot, payout);
-    }
+    forEachSlotRecord(store, RecordFile(m_folder.pathOf(store.dayFile(".jvHR")), records::HR),
+                      [&](int slot, std::string_view payout) { store.setHr(slot, payout); });
 }
 
 void DayLoader::loadPreviousRaces() {
     DayControls& m = m_c;
     RaceDayStore& store = m_store;
     // Many horses ran their previous race on the same day: read each race file once per load.
-    std::unordered_map<std::string, std::string> files;
-    const auto fileBytes = [&](const std::string& relative) -> const std::string& {
+    std::unordered_map<std::string, RecordFile> files;
+    const auto raceFile = [&](const std::string& relative) -> const RecordFile& {
         auto it = files.find(relative);
         if (it != files.end()) return it->second;
-        std::string bytes;
-        readWholeFile(m_folder.pathOf(relative), bytes);
-        return files.emplace(relative, std::move(bytes)).first->second;
+        return files.emplace(relative, RecordFile(m_folder.pathOf(relative), records::RA)).first->second;
     };
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const int registered = std::min(fieldInt(store.ra(slot), 882, 2), kHorseCount);
@@ -241,10 +224,9 @@ void DayLoader::loadPreviousRaces() {
                 if (dayNameOf(prev).empty() || !knownCourseCode(course)) continue;
                 relative = foreignRaceFile(prev);
             }
-            const std::string& bytes = fileBytes(relative);
-            for (size_t n = 0;; ++n) {
-                const std::string_view race = recordAt(bytes, records::RA, n);
-                if (race.empty()) break;
+            const RecordFile& races = raceFile(relative);
+            for (size_t n = 0; n < races.count(); ++n) {
+                const std::string_view race = races.record(n);
                 if (field(race, 26, 2) == raceNumber && (!jra || field(race, 20, 2) == course)) {
                     store.setPrevRa(slot, horse, 1, race);
                     break;

@@ -1,6 +1,9 @@
 #pragma once
 // Loading a race day into the store: race details, runners, previous runs, payouts, then the intakes of odds,
 // mining, weights and payouts, the race list, the venues and fetch times, and the first race on screen.
+#include "platform/RecordFile.h"
+#include "store/RecordSizes.h"
+
 #include <QDateTime>
 
 #include <functional>
@@ -89,6 +92,9 @@ private:
     DayIntakes m_intakes;
     ViewChanges& m_changes;
     bool m_resultsState = true;
+    // Buffers kept across loads: a day reads some 500 history files and a runner file per course.
+    RecordFile m_runners{records::SE};
+    RecordFile m_history{records::SE};
 };
 
 } // namespace renoka

@@ -50,13 +50,15 @@ public:
     void chooseDay(int index);
     void chooseRace(int row);
 
+    // Runs a handler through the form's error wrapper, then shows what it changed. A user's handler that arrives
+    // while another one runs (the day load lets events through) is dropped: the form is half-way through a change.
+    // An unattended handler (a timer's) opens no dialog, whatever it reaches.
+    void run(const std::function<void()>& handler, bool unattended = false);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Runs a handler through the form's error wrapper, then shows what it changed. A user's handler that arrives
-    // while another one runs (the day load lets events through) is dropped: the form is half-way through a change.
-    void run(const std::function<void()>& handler, bool unattended = false);
     void loadDay(int index);
     void showLabels();
     void placeWindow();

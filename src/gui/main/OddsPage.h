@@ -28,6 +28,7 @@ public:
     void showForm();
 
     GridView& list(int index) const { return *m_lists[static_cast<size_t>(index)]; }
+    GridView& winPlace() const { return *m_winPlace; }
 
 protected:
     void showEvent(QShowEvent* event) override;

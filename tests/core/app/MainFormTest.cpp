@@ -190,6 +190,28 @@ TEST(MainFormTest, AHandlerThatFailsIsShownLoggedAndTheProgramGoesOn) {
     EXPECT_TRUE(f.form->runHandler([] {}));
 }
 
+// A timer's handler reaches code that would ask or tell: nothing opens, the words go to the status line, and the
+// question is answered No.
+TEST(MainFormTest, AnUnattendedHandlerOpensNoDialogAndLeavesItsWordsInTheStatusLine) {
+    Fixture f;
+    f.form->FormCreate();
+    f.form->changes().take();
+    bool answer = true;
+    EXPECT_TRUE(f.form->runHandler(
+        [&] {
+            answer = f.form->desktop().confirm(sj("登録しますか？"));
+            f.form->desktop().information(sj("データ作成が未完了のようです。"));
+        },
+        true));
+    EXPECT_FALSE(answer);
+    EXPECT_TRUE(f.desktop.messages.empty());
+    EXPECT_EQ(toUtf8(f.form->StatusLabel.text), "データ作成が未完了のようです。");
+    EXPECT_TRUE(f.form->changes().take().has(View::Status));
+    // Attended again afterwards.
+    f.form->desktop().information(sj("表示"));
+    EXPECT_EQ(f.desktop.messages, std::vector<std::string>{"表示"});
+}
+
 TEST(MainFormTest, AProgramFolderThatCannotBeMadeIsAFileErrorAndWritesNothing) {
     FormFixture f;
     writeBytes(f.dir / "file", "x");

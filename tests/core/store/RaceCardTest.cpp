@@ -17,6 +17,18 @@ namespace {
 
 // --- Refusal and header ---------------------------------------------------------------------------------------
 
+// Choosing a race tells the front end to redraw every view of the race, whoever chose it.
+TEST(RaceCardTest, ChoosingARaceMarksEveryViewOfTheRaceAsChanged) {
+    RaceDayFixture f;
+    f.addRace(0, "06", 9);
+    f.form.changes().take();
+    f.show(0);
+    const ViewChanges marked = f.form.changes().take();
+    for (View view : {View::RaceCard, View::Entries, View::Results, View::Odds, View::Bets, View::Frame})
+        EXPECT_TRUE(marked.has(view)) << static_cast<unsigned>(view);
+    EXPECT_FALSE(marked.has(View::DayList));
+}
+
 TEST(RaceCardTest, RaceWithoutRunnersIsRefusedAndTheShownCardStays) {
     RaceDayFixture f;
     f.addRace(0, "10", 9);

@@ -1,4 +1,5 @@
 #include "jv/demo/ChangeBuilder.h"
+#include "store/RecordSizes.h"
 
 #include "jv/demo/RecordImage.h"
 #include "text/Format.h"
@@ -7,7 +8,7 @@ namespace renoka::demo {
 
 std::string buildWe(const DemoDate& date, const CourseDay& course, const GoingNotice& notice) {
     const Moment at = Moment::at(date, notice.minute);
-    RecordImage r("WE", WeLength);
+    RecordImage r("WE", records::WE);
     r.header('1', date);
     r.text(12, 14, date.ymd() + course.course + fmt("%02d%02d", course.kai, course.nichi));
     r.text(26, 8, at.announcement());
@@ -26,7 +27,7 @@ std::string buildWe(const DemoDate& date, const CourseDay& course, const GoingNo
 
 std::string buildTc(const Race& race) {
     const Moment at = Moment::at(race.date, race.postNotice);
-    RecordImage r("TC", TcLength);
+    RecordImage r("TC", records::TC);
     r.header('1', race.date);
     r.text(12, 16, race.key());
     r.text(28, 8, at.announcement());
@@ -36,7 +37,7 @@ std::string buildTc(const Race& race) {
 }
 
 std::string buildAv(const DemoWorld& world, const Race& race, const Runner& runner, const Moment& announced) {
-    RecordImage r("AV", AvLength);
+    RecordImage r("AV", records::AV);
     r.header('1', announced.date);
     r.text(12, 16, race.key());
     r.text(28, 8, announced.announcement());

@@ -7,10 +7,6 @@
 
 namespace renoka::demo {
 
-inline constexpr int WeLength = 42;
-inline constexpr int TcLength = 45;
-inline constexpr int AvLength = 78;
-
 std::string buildWe(const DemoDate& date, const CourseDay& course, const GoingNotice& notice);
 std::string buildTc(const Race& race);
 std::string buildAv(const DemoWorld& world, const Race& race, const Runner& runner, const Moment& announced);

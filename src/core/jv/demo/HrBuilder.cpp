@@ -1,4 +1,5 @@
 #include "jv/demo/HrBuilder.h"
+#include "store/RecordSizes.h"
 
 #include "jv/demo/RecordImage.h"
 #include "text/Format.h"
@@ -35,7 +36,7 @@ std::string comboText(Bet bet, int slot) {
 
 std::string buildHr(const Race& race, const PayoutTable& payouts, bool bracketOnSale, char dataKind,
                     const DemoDate& made) {
-    RecordImage r("HR", HrLength);
+    RecordImage r("HR", records::HR);
     r.header(dataKind, made);
     r.text(12, 16, race.key());
     r.num(28, 2, race.registered);

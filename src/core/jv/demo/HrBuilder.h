@@ -7,8 +7,6 @@
 
 namespace renoka::demo {
 
-inline constexpr int HrLength = 719;
-
 std::string buildHr(const Race& race, const PayoutTable& payouts, bool bracketOnSale, char dataKind,
                     const DemoDate& made);
 

@@ -1,11 +1,12 @@
 #include "jv/demo/MiningBuilder.h"
+#include "store/RecordSizes.h"
 
 #include "jv/demo/RecordImage.h"
 
 namespace renoka::demo {
 
 std::string buildDm(const Race& race, const MiningStamp& stamp) {
-    RecordImage r("DM", DmLength);
+    RecordImage r("DM", records::DM);
     r.header(stamp.dataKind, stamp.made);
     r.text(12, 16, race.key());
     r.text(28, 4, hhmm(stamp.minute));
@@ -21,7 +22,7 @@ std::string buildDm(const Race& race, const MiningStamp& stamp) {
 }
 
 std::string buildTm(const Race& race, const MiningStamp& stamp) {
-    RecordImage r("TM", TmLength);
+    RecordImage r("TM", records::TM);
     r.header(stamp.dataKind, stamp.made);
     r.text(12, 16, race.key());
     r.text(28, 4, hhmm(stamp.minute));

@@ -6,9 +6,6 @@
 
 namespace renoka::demo {
 
-inline constexpr int DmLength = 303;
-inline constexpr int TmLength = 141;
-
 struct MiningStamp {
     char dataKind = '1'; // 1 the day before, 2 on race morning, 3 just before the race, 7 with the results
     DemoDate made;

@@ -1,4 +1,5 @@
 #include "jv/demo/OddsBuilder.h"
+#include "store/RecordSizes.h"
 
 #include "jv/demo/RecordImage.h"
 #include "text/Format.h"
@@ -72,7 +73,7 @@ char saleFlag(const BetTable& table) {
 } // namespace
 
 std::string buildOdds(int type, const Race& race, const MarketSnapshot& m, const OddsStamp& stamp) {
-    RecordImage r(fmt("O%d", type), OddsLengths[static_cast<size_t>(type - 1)]);
+    RecordImage r(fmt("O%d", type), records::odds(type));
     r.header(stamp.dataKind, stamp.made);
     r.text(12, 16, race.key());
     r.text(28, 8, stamp.announced.empty() ? "00000000" : stamp.announced);

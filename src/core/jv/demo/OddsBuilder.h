@@ -9,7 +9,6 @@
 namespace renoka::demo {
 
 // Record lengths with CR LF of O1..O6.
-inline constexpr std::array<int, 6> OddsLengths = {962, 2042, 2654, 4031, 12293, 83285};
 
 struct OddsStamp {
     char dataKind = '1';   // 1 intermediate, 2 close of the day-before sale, 3 final, 4 confirmed

@@ -1,11 +1,12 @@
 #include "jv/demo/RaBuilder.h"
+#include "store/RecordSizes.h"
 
 #include "jv/demo/RecordImage.h"
 
 namespace renoka::demo {
 
 std::string buildRa(const Race& race, char dataKind, const DemoDate& made, bool withResults) {
-    RecordImage r("RA", RaLength);
+    RecordImage r("RA", records::RA);
     r.header(dataKind, made);
     r.text(12, 16, race.key());
     r.num(28, 1, race.date.weekdayCode());

@@ -6,8 +6,6 @@
 
 namespace renoka::demo {
 
-inline constexpr int RaLength = 1272;
-
 // `withResults`: the result part (starters, finishers, weather and going, laps, sectionals, corner orders) is
 // filled; a race card leaves it at its initial values.
 std::string buildRa(const Race& race, char dataKind, const DemoDate& made, bool withResults);

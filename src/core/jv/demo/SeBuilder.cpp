@@ -1,4 +1,5 @@
 #include "jv/demo/SeBuilder.h"
+#include "store/RecordSizes.h"
 
 #include "jv/demo/RecordImage.h"
 #include "text/Format.h"
@@ -56,7 +57,7 @@ std::string buildSe(const DemoWorld& world, const Race& race, const Runner& runn
     const bool results = stage.withResults;
     // A horse withdrawn on race morning is still an ordinary runner on the card published the day before.
     const bool withdrawn = results && runner.scratched;
-    RecordImage r("SE", SeLength);
+    RecordImage r("SE", records::SE);
     r.header(stage.dataKind, made);
     r.text(12, 16, race.key());
     r.num(28, 1, runner.bracket);

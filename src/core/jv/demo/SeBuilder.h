@@ -6,8 +6,6 @@
 
 namespace renoka::demo {
 
-inline constexpr int SeLength = 555;
-
 struct SeStage {
     char dataKind = '2';
     bool withResults = false;

@@ -1,4 +1,5 @@
 #include "jv/demo/WeightBuilder.h"
+#include "store/RecordSizes.h"
 
 #include "jv/demo/RecordImage.h"
 
@@ -7,7 +8,7 @@
 namespace renoka::demo {
 
 std::string buildWh(const DemoWorld& world, const Race& race, const Moment& announced) {
-    RecordImage r("WH", WhLength);
+    RecordImage r("WH", records::WH);
     r.header('1', announced.date);
     r.text(12, 16, race.key());
     r.text(28, 8, announced.announcement());

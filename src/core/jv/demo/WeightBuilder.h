@@ -6,8 +6,6 @@
 
 namespace renoka::demo {
 
-inline constexpr int WhLength = 847;
-
 std::string buildWh(const DemoWorld& world, const Race& race, const Moment& announced);
 
 } // namespace renoka::demo
