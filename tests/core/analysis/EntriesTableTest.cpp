@@ -1,5 +1,5 @@
 #include "analysis/EntriesTable.h"
-#include "core/store/RaceCardFixture.h"
+#include "core/raceday/RaceCardFixture.h"
 #include "raceday/RaceCard.h"
 #include "text/Fields.h"
 

@@ -1,6 +1,6 @@
 #include "raceday/RaceCard.h"
 #include "analysis/EntriesTable.h"
-#include "core/store/RaceCardFixture.h"
+#include "core/raceday/RaceCardFixture.h"
 #include "platform/FileIo.h"
 #include "results/PayoutIntake.h"
 

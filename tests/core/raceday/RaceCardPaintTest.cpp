@@ -1,4 +1,4 @@
-#include "core/store/RaceCardFixture.h"
+#include "core/raceday/RaceCardFixture.h"
 #include "raceday/RaceCard.h"
 
 #include <gtest/gtest.h>
