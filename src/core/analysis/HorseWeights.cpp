@@ -61,11 +61,8 @@ void HorseWeights::BataijuReadBtnClick() {
 
 void HorseWeights::readWh() {
     RaceDayStore& store = m_store;
-    const std::string blank(records::WH, ' ');
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        store.setWh(slot, blank);
-    forEachSlotRecord(store, RecordFile(m_folder.pathOf(store.dayFile(".jvWH")), records::WH),
-                      [&](int slot, std::string_view record) { store.setWh(slot, record); });
+    refillSlots(store, m_folder.pathOf(store.dayFile(".jvWH")), records::WH,
+                [&](int slot, std::string_view record) { store.setWh(slot, record); });
 }
 
 void HorseWeights::ZensoF3BtnClick() {

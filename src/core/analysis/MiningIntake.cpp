@@ -49,20 +49,14 @@ void MiningIntake::DMReadBtnClick() {
 
 void MiningIntake::readDm() {
     RaceDayStore& store = m_store;
-    const std::string blank(records::DM, ' ');
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        store.setDm(slot, blank);
-    forEachSlotRecord(store, RecordFile(m_folder.pathOf(store.dayFile(".jvDM")), records::DM),
-                      [&](int slot, std::string_view record) { store.setDm(slot, record); });
+    refillSlots(store, m_folder.pathOf(store.dayFile(".jvDM")), records::DM,
+                [&](int slot, std::string_view record) { store.setDm(slot, record); });
 }
 
 void MiningIntake::readTm() {
     RaceDayStore& store = m_store;
-    const std::string blank(records::TM, ' ');
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        store.setTm(slot, blank);
-    forEachSlotRecord(store, RecordFile(m_folder.pathOf(store.dayFile(".jvTM")), records::TM),
-                      [&](int slot, std::string_view record) { store.setTm(slot, record); });
+    refillSlots(store, m_folder.pathOf(store.dayFile(".jvTM")), records::TM,
+                [&](int slot, std::string_view record) { store.setTm(slot, record); });
 }
 
 void MiningIntake::rankTimes(int slot) {

@@ -6,6 +6,8 @@
 #include "store/RaceDayStore.h"
 #include "text/Fields.h"
 
+#include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace renoka {
@@ -17,6 +19,15 @@ template <class Put> void forEachSlotRecord(const RaceDayStore& store, const Rec
         const int slot = store.slotByMatchKey(record);
         if (slot >= 0) put(slot, record);
     }
+}
+
+// Blanks the image of every slot, then puts each record of the day file into its race's slot: set(slot, image).
+template <class Set>
+void refillSlots(const RaceDayStore& store, const std::filesystem::path& file, size_t recordLength, Set&& set) {
+    const std::string blank(recordLength, ' ');
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        set(slot, std::string_view(blank));
+    forEachSlotRecord(store, RecordFile(file, recordLength), set);
 }
 
 } // namespace renoka
