@@ -16,6 +16,7 @@
 #include "raceday/DayLoader.h"
 #include "raceday/RaceCard.h"
 #include "raceday/RaceSelection.h"
+#include "results/LossRegForm.h"
 #include "results/PayoutIntake.h"
 #include "store/DayList.h"
 #include "text/Fields.h"
@@ -47,6 +48,7 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
                                     DayControls{DateCombo, DatList, RestTimeLabel, SeiRecLabel, PrgrsText, visibility,
                                                 Timer4, SharedLines, VenueList, RaceAmounts, BatchMode},
                                     DayIntakes{*m_odds, *m_mining, *m_weights, *m_payouts}, m_changes);
+    m_lossReg = std::make_unique<TLossRegForm>(store, m_folder, m_ini, desktop, m_errorLog, DateCombo, m_changes);
     // The time-series import ends by loading its day again.
     m_oddsTimeSeries = std::make_unique<OddsTimeSeries>(store, m_folder, m_ini, desktop, DateCombo, BatchMode,
                                                         [this] { m_dayLoader->DateComboChange(); });
@@ -58,6 +60,8 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     m_raceCard->DatListClick = showRace;
     m_payouts->DatListClick = showRace;
     m_entries->raceHeading = [this] { return m_raceCard->heading(); };
+    // The loss register chooses among the races of the loaded day.
+    m_dayLoader->raceListChanged = [this] { m_lossReg->fillRaceList(DatList.items); };
 
     // What an unattended handler would have shown goes to the status line (and on to the front end's listener).
     m_previousUnattendedListener = desktop.onUnattendedMessage;
@@ -145,6 +149,9 @@ void TMainForm::FormCreate() {
     m_errorLog.writeStartEntry(programDirText());
     restoreMenuChecks();
     MakeDataListBtnClick();
+    // The long-lived loss register is made with the window. A register file that cannot be read must not keep
+    // the program from starting: it says why and starts with an empty register.
+    runHandler([this] { m_lossReg->FormCreate(); });
 
     visibility.TekiAnaBtn = true;
     visibility.TekiAnaBtn2 = true;

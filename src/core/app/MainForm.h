@@ -38,6 +38,7 @@ class RaceSelection;
 class DayLoader;
 class OddsBoard;
 class TGetDataForm;
+class TLossRegForm;
 
 struct MainFormPorts {
     Desktop& desktop;
@@ -107,6 +108,7 @@ public:
     EntriesTable& entries() { return *m_entries; }
     PayoutIntake& payouts() { return *m_payouts; }
     OddsBoard& oddsBoard() { return *m_oddsBoard; }
+    TLossRegForm& lossReg() { return *m_lossReg; }
     Desktop& desktop() { return m_ports.desktop; }
     const Clock& clock() const { return m_ports.clock; }
     SoundPlayer& sound() { return m_ports.sound; }
@@ -164,6 +166,7 @@ private:
     std::unique_ptr<RaceCard> m_raceCard;
     std::unique_ptr<RaceSelection> m_raceSelection;
     std::unique_ptr<DayLoader> m_dayLoader;
+    std::unique_ptr<TLossRegForm> m_lossReg;
 };
 
 // The settings file of a program folder.

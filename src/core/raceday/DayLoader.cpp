@@ -66,6 +66,7 @@ void DayLoader::DateComboChange() {
     m.visibility.Panel8 = false;
     m.visibility.PageControl1 = false;
     m.DatList.clear();
+    if (raceListChanged) raceListChanged();
     m.Timer4.enabled = false;
     m_resultsState = true;
     m_changes.mark(View::RaceList);
@@ -106,6 +107,7 @@ void DayLoader::DateComboChange() {
         if (store.slotInUse(slot))
             m.DatList.items.push_back(JyoName(field(store.ra(slot), 20, 2), 2) + NumText(field(store.ra(slot), 26, 2)) +
                                       "R");
+    if (raceListChanged) raceListChanged();
     loadPreviousRaces();
 
     // 12.-15. Weights and previous-run ranks, venues and fetch times, payout tables, stakes.

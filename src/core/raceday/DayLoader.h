@@ -61,6 +61,8 @@ public:
 
     // Shows the first race of a loaded day (the main form points it at the race selection).
     std::function<void()> DatListClick;
+    // The race list was emptied or filled: the other lists of the day's races follow it.
+    std::function<void()> raceListChanged;
 
     // Loads the day chosen in the day list (DateCombo.itemIndex).
     void DateComboChange();

@@ -32,6 +32,7 @@ inline constexpr Color Aqua = Color::rgbOf(0x00FFFF);
 inline constexpr Color Gray = Color::rgbOf(0x808080);
 inline constexpr Color Silver = Color::rgbOf(0xC0C0C0);
 inline constexpr Color BtnFace = Color::rgbOf(0xF0F0F0);
+inline constexpr Color InfoBk = Color::rgbOf(0xFFFFE1); // the tooltip background
 } // namespace colors
 
 } // namespace renoka

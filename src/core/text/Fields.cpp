@@ -23,7 +23,7 @@ std::string_view trimView(std::string_view s) {
     return s.substr(b, e - b);
 }
 
-int toIntDef(std::string_view s, int def) {
+long long toInt64Def(std::string_view s, long long def) {
     s = trimView(s);
     if (s.empty()) return def;
     bool negative = false;
@@ -35,12 +35,18 @@ int toIntDef(std::string_view s, int def) {
     if (i == s.size()) return def;
     long long value = 0;
     for (; i < s.size(); ++i) {
-        char c = s[i];
+        const char c = s[i];
         if (c < '0' || c > '9') return def;
-        value = value * 10 + (c - '0');
-        if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1) return def;
+        const int digit = c - '0';
+        if (value > (std::numeric_limits<long long>::max() - digit) / 10) return def;
+        value = value * 10 + digit;
     }
-    if (negative) value = -value;
+    return negative ? -value : value;
+}
+
+int toIntDef(std::string_view s, int def) {
+    const long long value = toInt64Def(s, std::numeric_limits<long long>::min());
+    if (value == std::numeric_limits<long long>::min()) return def;
     if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min()) return def;
     return static_cast<int>(value);
 }

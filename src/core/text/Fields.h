@@ -11,6 +11,8 @@ std::string_view field(std::string_view rec, int pos, int len);
 // Digit text to number: blanks and control characters around the number are ignored, a sign is allowed;
 // anything else (including empty text) gives `def`. Parsing never throws.
 int toIntDef(std::string_view s, int def);
+// The same for sums of money and counts beyond the range of int.
+long long toInt64Def(std::string_view s, long long def);
 inline int toInt(std::string_view s) {
     return toIntDef(s, 0);
 }

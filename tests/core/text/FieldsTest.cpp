@@ -21,7 +21,24 @@ INSTANTIATE_TEST_SUITE_P(Texts, ToIntTest,
                          testing::Values(IntCase{"0123", 123}, IntCase{"  7", 7}, IntCase{"07 ", 7}, IntCase{"", 0},
                                          IntCase{"    ", 0}, IntCase{"1a", 0}, IntCase{"-5", -5}, IntCase{"+5", 5},
                                          IntCase{"-", 0}, IntCase{"99999999999", 0}, IntCase{"2147483647", 2147483647},
-                                         IntCase{"1 2", 0}));
+                                         IntCase{"1 2", 0}, IntCase{"-2147483648", -2147483648},
+                                         IntCase{"2147483648", 0}, IntCase{"000000000000000000000042", 42}));
+
+struct Int64Case {
+    const char* text;
+    long long expected;
+};
+class ToInt64Test : public testing::TestWithParam<Int64Case> {};
+
+TEST_P(ToInt64Test, ReadsSumsBeyondTheRangeOfIntOrTheDefault) {
+    EXPECT_EQ(toInt64Def(GetParam().text, -1), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ToInt64Test,
+                         testing::Values(Int64Case{" 99999999999 ", 99999999999LL}, Int64Case{"-10999999", -10999999},
+                                         Int64Case{"9223372036854775807", 9223372036854775807LL},
+                                         Int64Case{"9223372036854775808", -1}, Int64Case{"", -1},
+                                         Int64Case{"12x", -1}));
 
 TEST(FieldTest, CutsByOneBasedBytePositionAndClampsAtTheEnd) {
     std::string rec = "RA7200612345";
