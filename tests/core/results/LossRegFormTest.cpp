@@ -1,9 +1,9 @@
 // The loss register: recording, overwriting, refusing and deleting entries, the cumulative loss, and the file
 // "ruison.csv" that always agrees with the grid, hand-edited lines included.
+#include "results/LossRegForm.h"
 #include "core/results/DayFixture.h"
 #include "frame/ErrorLog.h"
 #include "platform/FileIo.h"
-#include "results/LossRegForm.h"
 
 #include <gtest/gtest.h>
 
@@ -188,8 +188,9 @@ TEST(LossRegFormTest, HandEditedLinesThatAreNotFourFieldsStayWhereTheyStoodThrou
 
     f.record(0, 1000, {true});
     const std::vector<std::string> written = splitLines(readBytes(f.file()));
-    const std::vector<std::string> expected = {lines[0], lines[1], lines[2], lines[3], lines[4], lines[5], lines[6],
-                                               sj("\" 3\",\"2026/12/08東京11R\",\"枠連\",\"   1000\"")};
+    const std::vector<std::string> expected = {
+        lines[0], lines[1], lines[2], lines[3],
+        lines[4], lines[5], lines[6], sj("\" 3\",\"2026/12/08東京11R\",\"枠連\",\"   1000\"")};
     EXPECT_EQ(written, expected);
 
     // Deleting the first entry keeps the hand-edited lines after the entry that stood before them.
