@@ -33,9 +33,8 @@ LossRegDialog::LossRegDialog(TLossRegForm& form, HandlerRunner run, QWidget* par
     m_races = new QListWidget(this);
     m_races->setObjectName(QStringLiteral("DatList"));
     m_races->setStatusTip(uiText("損失を記録するレースを選びます"));
-    connect(m_races, &QListWidget::currentRowChanged, this, [this](int row) {
-        m_run([this, row] { m_form.DatList.itemIndex = row; });
-    });
+    connect(m_races, &QListWidget::currentRowChanged, this,
+            [this](int row) { m_run([this, row] { m_form.DatList.itemIndex = row; }); });
     auto* racesCaption = new QLabel(uiText("レース(&R)"), this);
     racesCaption->setBuddy(m_races);
 
@@ -51,8 +50,8 @@ LossRegDialog::LossRegDialog(TLossRegForm& form, HandlerRunner run, QWidget* par
     auto* note = new QLabel(uiText("※損失金の一部回収があった場合はマイナスで入力してください。"), this);
     note->setWordWrap(true);
 
-    QPushButton* record = makeButton("TanLossBtn", "損失記録(&S)", "選んだレースの損失金を記録します", this,
-                                     HintShown::AsToolTip);
+    QPushButton* record =
+        makeButton("TanLossBtn", "損失記録(&S)", "選んだレースの損失金を記録します", this, HintShown::AsToolTip);
     connect(record, &QPushButton::clicked, this, [this] {
         if (!takeAmount()) return;
         m_run([this] { m_form.TanLossBtnClick(); });
