@@ -47,6 +47,7 @@ bool ConsoleDesktop::startProgram(const std::filesystem::path& executable, const
 
 void ConsoleDesktop::processEvents() {
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
+    if (m_eventHook) m_eventHook();
 }
 
 } // namespace renoka
