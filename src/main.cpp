@@ -1,5 +1,6 @@
 // RENOKA: the desktop program. Checks for the data-service component, prepares the program folder and shows the
 // main window; with --screenshot it draws the window once into a PNG file and ends.
+#include "ApplicationSetup.h"
 #include "QtDesktop.h"
 #include "QtText.h"
 #include "QtUiThread.h"
@@ -72,7 +73,10 @@ Options parseOptions(const QApplication& app) {
                                  QStringLiteral("card|entries|results|odds"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("With --screenshot: the window's size."),
                                   QStringLiteral("WxH"));
-    for (const auto* option : {&home, &screenshot, &now, &day, &race, &tab, &size})
+    const QCommandLineOption show(QStringLiteral("show"),
+                                  QStringLiteral("With --screenshot: what happens before the picture."),
+                                  QStringLiteral("download-closed|status-tip|folder-picker|sim-settings"));
+    for (const auto* option : {&home, &screenshot, &now, &day, &race, &tab, &size, &show})
         parser.addOption(*option);
     parser.process(app);
     Options options;
@@ -81,6 +85,7 @@ Options parseOptions(const QApplication& app) {
     options.scene.day = parser.value(day);
     options.scene.race = parser.value(race);
     options.scene.tab = parser.value(tab);
+    options.scene.show = parser.value(show);
     if (parser.isSet(size)) {
         const QStringList parts = parser.value(size).split(QLatin1Char('x'));
         if (parts.size() == 2) options.scene.size = QSize(parts[0].toInt(), parts[1].toInt());
@@ -116,8 +121,9 @@ int main(int argc, char** argv) {
         clock = std::make_unique<renoka::StartedClock>(options.now);
     else
         clock = std::make_unique<renoka::SystemClock>();
-    QApplication::setApplicationName(QString::fromUtf8(renoka::TMainForm::ApplicationTitle));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(renoka::TMainForm::ApplicationTitle));
+    renoka::nameApplication();
+    if (!renoka::installQtTranslations(app))
+        std::fputs("renoka: Qt の日本語訳が見つかりません (qt6-translations-l10n)\n", stderr);
 
     renoka::ProcessSoundPlayer sound;
     renoka::NoRegistry registry;
@@ -143,12 +149,14 @@ int main(int argc, char** argv) {
 
     if (!options.screenshot.isEmpty()) {
         QString error;
-        if (!renoka::setUpScene(window, form, options.scene, error)) {
+        QPixmap dialogShot;
+        if (!renoka::setUpScene(window, form, options.scene, error, dialogShot)) {
             std::fprintf(stderr, "renoka: %s\n", error.toLocal8Bit().constData());
             return 1;
         }
         QApplication::processEvents();
-        if (!window.grab().save(options.screenshot)) {
+        const QPixmap shot = dialogShot.isNull() ? window.grab() : dialogShot;
+        if (!shot.save(options.screenshot)) {
             std::fprintf(stderr, "renoka: cannot write %s\n", options.screenshot.toLocal8Bit().constData());
             return 1;
         }

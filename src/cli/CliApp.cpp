@@ -3,6 +3,7 @@
 #include "CliCommands.h"
 #include "CliContext.h"
 #include "base/Cp932.h"
+#include "base/Errors.h"
 #include "platform/Clock.h"
 
 #include <QString>
@@ -70,7 +71,16 @@ int runCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
     }
     CliContext context(options, out, err);
     if (!context.start()) return kExitFailed;
-    const int status = command->run(context, options.args);
+    int status = kExitFailed;
+    try {
+        status = command->run(context, options.args);
+    } catch (...) {
+        // A command's own steps outside a handler (opening a dialog's form, say) end the command the way a
+        // handler's failure ends the handler: with the message and a line in the error log.
+        const std::string message = messageOfCurrentException();
+        context.message(message);
+        context.form().logError(message);
+    }
     std::fflush(out);
     return status;
 }

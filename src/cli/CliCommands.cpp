@@ -30,7 +30,9 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"version", "版を表示します", versionCommand},
         {"make-demo", "デモ用のデータ提供フォルダを作ります", makeDemoCommand},
-        {"download", "蓄積データを取り込みます [--from \"YYYY-MM-DD hh:mm:ss\"] [--setup] [--odds]", downloadCommand},
+        {"download",
+         "蓄積データを取り込みます [--from \"YYYY-MM-DD hh:mm:ss\"] [--setup] [--odds] [--stall-timeout 秒]",
+         downloadCommand},
         {"days", "開催日の一覧を新しい順に表示します", daysCommand},
         {"load", "開催日を読み込み、レース一覧と成績の状態を表示します: load 開催日", loadCommand},
         {"show", "レースを表示します: show 開催日 レース card|entries|check|results|odds", showCommand},

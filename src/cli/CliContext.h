@@ -31,6 +31,8 @@ public:
     bool start();
 
     TMainForm& form() { return *m_program.form; }
+    bool started() const { return static_cast<bool>(m_program.form); }
+    ConsoleDesktop& console() { return *m_desktop; }
     DataService& dataService() { return m_program.dataService; }
     std::FILE* out() const { return m_out; }
     std::FILE* err() const { return m_err; }

@@ -10,6 +10,8 @@
 #include "results/PayoutIntake.h"
 #include "text/Fields.h"
 
+#include <functional>
+
 namespace renoka::cli {
 
 namespace {
@@ -24,6 +26,35 @@ void printGrid(CliContext& context, const TextGrid& grid) {
             if (!first) line += '\t';
             first = false;
             line += grid.cell(col, row);
+        }
+        context.print(line);
+    }
+}
+
+// A cell as the window draws it: its painted lines, blanks at their ends dropped, joined by " / "; a cell its
+// owner does not paint (the header row) prints its text.
+std::string paintedCell(const CellPaint& paint, const std::string& text) {
+    if (paint.lines.empty()) return text;
+    std::vector<std::string> lines;
+    for (const auto& line : paint.lines)
+        lines.push_back(std::string(line.substr(0, line.find_last_not_of(' ') + 1)));
+    while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+    std::string cell;
+    for (size_t i = 0; i < lines.size(); ++i)
+        cell += (i ? " / " : "") + lines[i];
+    return cell;
+}
+
+void printPaintedGrid(CliContext& context, const TextGrid& grid, const std::function<CellPaint(int, int)>& paint) {
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        std::string line;
+        bool first = true;
+        for (int col = 0; col < grid.colCount(); ++col) {
+            if (grid.colHidden(col)) continue;
+            if (!first) line += '\t';
+            first = false;
+            line += row == 0 ? grid.cell(col, row) : paintedCell(paint(row, col), grid.cell(col, row));
         }
         context.print(line);
     }
@@ -78,7 +109,7 @@ void showCard(CliContext& context) {
     for (const Label* label : {&card.BashoLabel, &card.RaceLabel, &card.Label1, &card.Label2, &card.Label3,
                                &card.Label4, &card.Label6, &card.Label7, &card.TFWtimeLabel})
         printLabel(context, *label);
-    printGrid(context, card.StringGrid6);
+    printPaintedGrid(context, card.StringGrid6, [&card](int row, int col) { return card.paint(row, col); });
 }
 
 void showResults(CliContext& context) {

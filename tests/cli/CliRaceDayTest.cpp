@@ -55,6 +55,10 @@ TEST_F(CliRaceDayTest, DaysLoadAndShowPrintTheDayAndItsRaces) {
     const CliOutcome card = cli({"show", "2026-11-29", "東京11R", "card"});
     ASSERT_EQ(card.status, 0) << card.err;
     EXPECT_NE(card.out.find("枠\t馬\t馬名/騎手/斤量/性齢"), std::string::npos);
+    // Each cell prints as the window draws it, its lines joined by " / ": the jockey under the name, the final
+    // placing under the arrival, the odds under the popularity, the weight's change under the weight.
+    for (const char* drawn : {"\t入: ", " / 確: ", "\t人気: ", " / ｵｯｽﾞ: ", "kg / (", " / 後= "})
+        EXPECT_NE(card.out.find(drawn), std::string::npos) << drawn << "\n" << card.out;
     const CliOutcome results = cli({"show", "2026-11-29", "1", "results"});
     ASSERT_EQ(results.status, 0);
     EXPECT_EQ(results.out.rfind("券種\t結果\t人気\t配当\n単勝\t", 0), 0u) << results.out;

@@ -13,6 +13,7 @@
 #include "support/ScriptedPorts.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -109,6 +110,17 @@ TEST_F(SimSettingsDialogTest, CancelChangesNothing) {
     EXPECT_EQ(setting(), "demo");
     EXPECT_EQ(m_sim->providerFolder(), home() / "demo");
     EXPECT_EQ(m_sim->filesPerSecondSetting(), 12);
+}
+
+TEST_F(SimSettingsDialogTest, TheClockNoteRunsWhileTheDialogIsOpen) {
+    SimSettingsDialog dialog(*m_form, *m_sim);
+    auto& note = child<QLabel>(dialog, "ClockNote");
+    ASSERT_TRUE(note.text().contains(QStringLiteral("2026/12/06 10:00:00"))) << note.text().toStdString();
+    clock.advanceSeconds(75);
+    auto& tick = *dialog.findChild<QTimer*>(QStringLiteral("ClockTimer"));
+    EXPECT_TRUE(tick.isActive());
+    QMetaObject::invokeMethod(&tick, "timeout", Qt::DirectConnection);
+    EXPECT_TRUE(note.text().contains(QStringLiteral("2026/12/06 10:01:15"))) << note.text().toStdString();
 }
 
 } // namespace

@@ -68,7 +68,8 @@ std::optional<std::string> betProblem(const BetType& type, std::string_view bet)
     for (size_t i = 1; i < values.size(); ++i) {
         // A bracket pair may repeat its bracket (7-7); horses never repeat.
         const bool repeatAllowed = type.digits == 1;
-        if (values[i] == values[i - 1] && !repeatAllowed) return "買い目「" + std::string(bet) + "」に同じ馬番があります";
+        if (values[i] == values[i - 1] && !repeatAllowed)
+            return "買い目「" + std::string(bet) + "」に同じ馬番があります";
         if (!type.ordered && values[i] < values[i - 1])
             return "買い目「" + std::string(bet) + "」の番号が小さい順ではありません";
     }
@@ -97,8 +98,8 @@ std::optional<std::string> lineProblem(std::string_view line, Order& order) {
     const long long stake = std::stoll(std::string(f[5]));
     if (stake < 100 || stake % 100 != 0) return "金額「" + std::string(f[5]) + "」は100円単位ではありません";
     if (auto problem = betProblem(*type, f[6])) return problem;
-    order = Order{std::string(f[0]), std::string(f[1]), std::stoi(std::string(f[2])), type->code, stake,
-                  std::string(f[6])};
+    order =
+        Order{std::string(f[0]), std::string(f[1]), std::stoi(std::string(f[2])), type->code, stake, std::string(f[6])};
     return std::nullopt;
 }
 

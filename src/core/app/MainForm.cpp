@@ -21,9 +21,19 @@
 #include "store/DayList.h"
 #include "text/Fields.h"
 
+#include <algorithm>
+
 namespace renoka {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kMinCoordinate = -32768;
+constexpr int kMaxCoordinate = 32767;
+constexpr int kMinWindowSize = 100;
+
+} // namespace
 
 fs::path settingsFileOf(const fs::path& programDir) {
     return programDir / "renoka.ini";
@@ -78,12 +88,20 @@ TMainForm::~TMainForm() {
 
 std::unique_ptr<TGetDataForm> TMainForm::createGetDataForm() {
     return std::make_unique<TGetDataForm>(m_files, m_folder, m_ports.jvLink, m_ini, m_ports.desktop, m_ports.clock,
-                                          m_errorLog, [this] {
-                                              DateCombo.clear();
-                                              visibility.PageControl1 = false;
-                                              MakeDataListBtnClick();
-                                              m_changes.mark(View::Frame);
-                                          });
+                                          m_errorLog, [this] { downloadClosed(); });
+}
+
+void TMainForm::downloadClosed() {
+    DateCombo.clear();
+    visibility.PageControl1 = false;
+    MakeDataListBtnClick();
+    // The race list and the heading still show the day that is loaded: the chooser names it too, so that the three
+    // never disagree. Choosing it again reads what the download added.
+    const auto& days = DateCombo.items;
+    const auto loaded = std::find(days.begin(), days.end(), m_store->DayName);
+    if (!m_store->DayName.empty() && loaded != days.end())
+        DateCombo.itemIndex = static_cast<int>(loaded - days.begin());
+    m_changes.mark(View::Frame);
 }
 
 void TMainForm::restoreFolderSettings() {
@@ -106,7 +124,8 @@ void TMainForm::restoreFolderSettings() {
 }
 
 void TMainForm::restoreMenuChecks() {
-    RadioGroup1ItemIndex = m_ini.readInteger("KaimeSet", "HaibunSet", 0);
+    // -1 selects neither of the two methods.
+    RadioGroup1ItemIndex = m_ini.readInteger("KaimeSet", "HaibunSet", 0, -1, 1);
     menus.hidelist = m_ini.readBool("datalist", "close", false);
     const int option = m_ini.readInteger("Kaime", "Option", 1);
     menus.N32 = option == 1;
@@ -130,12 +149,17 @@ void TMainForm::restoreMenuChecks() {
 void TMainForm::FormCreate() {
     // The folders come first: the settings file and the log live in the program folder.
     prepareProgramFolders(ProgramDir());
+    // A run killed while it wrote leaves temporaries behind; no other step ever looks at them.
+    removeProgramTemporaries(ProgramDir());
+    // Settings hold passwords: a file that others could read is closed to them now, not at its first write.
+    m_ini.restrictToOwner();
     restoreFolderSettings();
 
-    geometry.top = m_ini.readInteger("locate", "top", 10);
-    geometry.left = m_ini.readInteger("locate", "left", 10);
-    geometry.width = m_ini.readInteger("locate", "width", 900);
-    geometry.height = m_ini.readInteger("locate", "height", 600);
+    // Window coordinates are 16-bit on the desktop's side; a size must leave a window to see.
+    geometry.top = m_ini.readInteger("locate", "top", 10, kMinCoordinate, kMaxCoordinate);
+    geometry.left = m_ini.readInteger("locate", "left", 10, kMinCoordinate, kMaxCoordinate);
+    geometry.width = m_ini.readInteger("locate", "width", 900, kMinWindowSize, kMaxCoordinate);
+    geometry.height = m_ini.readInteger("locate", "height", 600, kMinWindowSize, kMaxCoordinate);
 
     visibility.StringGrid6 = false;
     visibility.PageControl3 = false;
@@ -228,6 +252,12 @@ void TMainForm::MakeDataListBtnClick() {
 
 void TMainForm::IniBtnClick() {
     m_store->IniBtnClick();
+}
+
+std::string TMainForm::emptyViewHint() const {
+    if (DateCombo.items.empty())
+        return sj("「JVデータ取得」でデータを取り込むと、開催日を選んでレースを表示できます。");
+    return sj("開催日とレースを選ぶと、ここに出馬表が表示されます。");
 }
 
 std::string TMainForm::clockText() const {

@@ -80,6 +80,9 @@ public:
     // Appends a line to the error log.
     void logError(const std::string& message);
 
+    // What the race view says while it shows no race: until a day has been taken in, how to take one in.
+    std::string emptyViewHint() const;
+
     // The clock label text 'hh時nn分ss秒'.
     std::string clockText() const;
 
@@ -145,6 +148,8 @@ public:
     bool BatchMode = false;
 
 private:
+    // The close steps of the download dialog: the day list is built anew and the race pages hidden.
+    void downloadClosed();
     void restoreFolderSettings();
     void restoreMenuChecks();
 

@@ -2,6 +2,7 @@
 
 #include "base/Cp932.h"
 #include "base/Errors.h"
+#include "frame/ErrorLog.h"
 #include "frame/IniFile.h"
 #include "jv/demo/DemoProvider.h"
 #include "jv/sim/SimJvLink.h"
@@ -67,6 +68,9 @@ StartedProgram startProgram(const std::filesystem::path& programDir, const Front
     } catch (...) {
         program.failure = messageOfCurrentException();
         program.form.reset();
+        // The log says why the program did not start, as it says why any handler stopped; a log that cannot be
+        // written either leaves the message on screen alone.
+        ErrorLog(programDir / "ErrorLog.txt", ports.clock).record(program.failure);
     }
     return program;
 }

@@ -2,9 +2,11 @@
 
 #include "base/Cp932.h"
 #include "platform/FileIo.h"
+#include "platform/FileLock.h"
 #include "text/Fields.h"
 
 #include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace renoka {
@@ -55,6 +57,15 @@ bool endsWithSingleByte(std::string_view s, char c) {
     return !s.empty() && lastStart == s.size() - 1 && s.back() == c;
 }
 
+// A text that stays on one line: CR and LF are dropped.
+std::string oneLine(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (c != '\r' && c != '\n') out += c;
+    return out;
+}
+
 std::vector<std::string> loadIni(const std::filesystem::path& path) {
     return loadLines(path);
 }
@@ -98,13 +109,25 @@ int IniFile::readInteger(std::string_view section, std::string_view key, int def
     return toIntDef(unquoteIniValue(*value), def);
 }
 
+int IniFile::readInteger(std::string_view section, std::string_view key, int def, int min, int max) const {
+    const int value = readInteger(section, key, def);
+    return value < min || value > max ? def : value;
+}
+
 bool IniFile::readBool(std::string_view section, std::string_view key, bool def) const {
     return readInteger(section, key, def ? 1 : 0) != 0;
 }
 
-void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+void IniFile::writeString(std::string_view sectionText, std::string_view keyText, std::string_view value) {
+    const std::string sectionName = oneLine(sectionText);
+    const std::string keyName = oneLine(keyText);
+    const std::string_view section = sectionName;
+    const std::string_view key = keyName;
+    std::filesystem::path lockFile = m_path;
+    lockFile += ".lock";
+    const FileLock lock(lockFile);
     std::vector<std::string> lines = loadIni(m_path);
-    std::string entry = std::string(key) + "=" + std::string(value);
+    std::string entry = keyName + "=" + oneLine(value);
     bool inSection = false;
     std::optional<size_t> sectionEnd; // index after the last entry line of the section
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -135,6 +158,12 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
         lines.push_back(entry);
     }
     saveLines(m_path, lines, true);
+}
+
+void IniFile::restrictToOwner() const noexcept {
+    struct stat st {};
+    if (::stat(m_path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+    if ((st.st_mode & 077) != 0) ::chmod(m_path.c_str(), st.st_mode & 0700);
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {

@@ -19,14 +19,22 @@ public:
     std::string readString(std::string_view section, std::string_view key, std::string_view def) const;
     // A missing key or a value that is not a whole number gives the default.
     int readInteger(std::string_view section, std::string_view key, int def) const;
+    // An integer whose use allows only `min`..`max` (minutes that become milliseconds, a stake, a window size): a
+    // value outside that range gives the default too, so nothing downstream can overflow.
+    int readInteger(std::string_view section, std::string_view key, int def, int min, int max) const;
     // Any non-zero integer is true.
     bool readBool(std::string_view section, std::string_view key, bool def) const;
 
     // Writes "key=value" into the section (creating either when missing); every other line of the file stays
-    // byte for byte. The file is replaced atomically and kept readable by its owner only.
+    // byte for byte. The file is replaced atomically and kept readable by its owner only. The read-modify-write
+    // holds a lock on "<file>.lock", so writes of the GUI and a CLI run at the same time are all kept. Line breaks
+    // in the section, key or value are dropped: they would start lines of their own.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int value);
     void writeBool(std::string_view section, std::string_view key, bool value);
+
+    // Makes an existing settings file readable and writable by its owner only (it may hold passwords).
+    void restrictToOwner() const noexcept;
 
 private:
     std::filesystem::path m_path;

@@ -59,15 +59,38 @@ fs::path resolveProgramDir(const std::optional<std::string>& home) {
 void prepareProgramFolders(const fs::path& programDir) {
     auto makeFolder = [](const fs::path& folder) {
         std::error_code ec;
-        fs::create_directories(folder, ec);
-        if (ec || !fs::is_directory(folder))
+        // A file of the folder's own name is what stops it, not a missing folder on the way.
+        if (fs::exists(folder, ec) && !fs::is_directory(folder, ec))
+            ec = std::make_error_code(std::errc::file_exists);
+        else
+            fs::create_directories(folder, ec);
+        if (!ec && !fs::is_directory(folder, ec)) ec = std::make_error_code(std::errc::not_a_directory);
+        if (ec)
             throw FileError(sj("フォルダを作成できません: ") + displayPath(folder) + sj("（") +
-                            systemErrorText(ec ? ec.value() : ENOTDIR) + sj("）"));
+                            systemErrorText(ec.value()) + sj("）"));
     };
     makeFolder(programDir);
     if (!writable(programDir)) throw FileError(sj("プログラムフォルダに書き込めません: ") + displayPath(programDir));
     for (const char* sub : kProgramSubFolders)
         makeFolder(programDir / sub);
+}
+
+} // namespace renoka
+
+namespace renoka {
+
+size_t removeProgramTemporaries(const fs::path& programDir) {
+    size_t removed = removeLeftoverTemporaries(programDir);
+    for (const char* sub : {"Data", "CHG"})
+        removed += removeLeftoverTemporaries(programDir / sub);
+    // The per-horse and foreign-race archives keep one folder per year.
+    for (const char* archive : {"SEI", "SEIR"}) {
+        std::error_code ec;
+        for (fs::directory_iterator it(programDir / archive, ec), end; !ec && it != end; it.increment(ec))
+            if (std::error_code typeError; it->is_directory(typeError))
+                removed += removeLeftoverTemporaries(it->path());
+    }
+    return removed;
 }
 
 } // namespace renoka

@@ -33,4 +33,8 @@ inline constexpr const char* kProgramSubFolders[] = {"Data", "kaime", "CHG", "SE
 // folder cannot be made or the program folder cannot be written.
 void prepareProgramFolders(const std::filesystem::path& programDir);
 
+// Removes the temporary files that a killed run left where the program writes: the program folder, Data, CHG,
+// and each year folder of SEI and SEIR. Returns how many it removed.
+size_t removeProgramTemporaries(const std::filesystem::path& programDir);
+
 } // namespace renoka

@@ -48,6 +48,7 @@ bool ConsoleDesktop::startProgram(const std::filesystem::path& executable, const
 void ConsoleDesktop::processEvents() {
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
     if (m_posted) m_posted->runPending();
+    if (m_eventHook) m_eventHook();
 }
 
 } // namespace renoka

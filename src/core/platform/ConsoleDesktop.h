@@ -6,6 +6,7 @@
 #include "platform/UiThread.h"
 
 #include <cstdio>
+#include <functional>
 
 namespace renoka {
 
@@ -21,6 +22,9 @@ public:
     bool startProgram(const std::filesystem::path& executable, const std::string& argument,
                       const std::filesystem::path& workingFolder) override;
     void processEvents() override;
+    // Runs at every processEvents(): what a console front end checks while a long loop runs (a signal to stop,
+    // a stalled service).
+    void setEventHook(std::function<void()> hook) { m_eventHook = std::move(hook); }
 
 protected:
     void showInformation(const std::string& message) override;
@@ -30,6 +34,7 @@ private:
     bool m_answerYes;
     std::FILE* m_out;
     PostedTasks* m_posted;
+    std::function<void()> m_eventHook;
 };
 
 } // namespace renoka

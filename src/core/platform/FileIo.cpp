@@ -4,10 +4,10 @@
 #include "base/Errors.h"
 
 #include <cerrno>
-#include <cstring>
 #include <exception>
 #include <fcntl.h>
 #include <random>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,24 +17,66 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string systemReasonUtf8(int err) {
+std::string systemReasonUtf8(int err, FileAccess access) {
     switch (err) {
-    case ENOSPC:
-        return "ディスクの空き容量がありません";
     case EACCES:
     case EPERM:
+        return access == FileAccess::Read ? "読み込みが許可されていません" : "書き込みが許可されていません";
     case EROFS:
-        return "書き込みが許可されていません";
+        return "読み取り専用の場所には書き込めません";
     case ENOENT:
+        return access == FileAccess::Read ? "ファイルが見つかりません" : "フォルダが見つかりません";
     case ENOTDIR:
-        return "フォルダが見つかりません";
+        return "途中の名前がフォルダではありません";
+    case EISDIR:
+        return "ファイルではなくフォルダです";
+    case EEXIST:
+    case ENOTEMPTY:
+        return "同じ名前のファイルかフォルダがあります";
+    case ENOSPC:
+        return "ディスクの空き容量がありません";
+    case EDQUOT:
+        return "ディスクの使用量の上限を超えました";
+    case EFBIG:
+        return "ファイルが大きすぎます";
+    case ENAMETOOLONG:
+        return "ファイル名が長すぎます";
+    case ELOOP:
+        return "シンボリックリンクが循環しています";
+    case EMFILE:
+    case ENFILE:
+        return "開いているファイルが多すぎます";
+    case EIO:
+        return "ディスクの読み書きに失敗しました";
+    case EBUSY:
+    case ETXTBSY:
+        return "ファイルが使用中です";
+    case EAGAIN:
+        return "ファイルが他のプログラムに使われています";
+    case EXDEV:
+        return "別のドライブへは移せません";
+    case ENOMEM:
+        return "メモリが不足しています";
+    case EINTR:
+        return "処理が中断されました";
+    case ENXIO:
+    case ENODEV:
+        return "装置が見つかりません";
     default:
-        return std::strerror(err);
+        return "システムのエラー（番号 " + std::to_string(err) + "）";
     }
 }
 
-[[noreturn]] void fail(const char* what, const fs::path& path, int err) {
-    throw FileError(sj(std::string(what)) + displayPath(path) + sj("（" + systemReasonUtf8(err) + "）"));
+[[noreturn]] void failWithReason(const char* what, const fs::path& path, const std::string& reasonCp932) {
+    throw FileError(sj(std::string(what)) + displayPath(path) + sj("（") + reasonCp932 + sj("）"));
+}
+
+[[noreturn]] void failRead(const fs::path& path, int err) {
+    failWithReason("ファイルを読み込めません: ", path, sj(systemReasonUtf8(err, FileAccess::Read)));
+}
+
+[[noreturn]] void failWrite(const fs::path& path, int err) {
+    failWithReason("ファイルを書き込めません: ", path, sj(systemReasonUtf8(err, FileAccess::Write)));
 }
 
 // Writes all bytes, retrying short writes.
@@ -53,19 +95,68 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+constexpr std::string_view kTempMark = ".~renoka-";
+constexpr size_t kTempLetters = 8;
+constexpr std::string_view kTempAlphabet = "0123456789abcdefghijklmnopqrstuvwxyz";
+
 std::string tempSuffix() {
     thread_local std::mt19937_64 rng{std::random_device{}()};
-    static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string s = ".tmp";
-    for (int i = 0; i < 8; ++i)
-        s += digits[rng() % 36];
+    std::string s(kTempMark);
+    s += std::to_string(static_cast<long>(::getpid()));
+    s += '-';
+    for (size_t i = 0; i < kTempLetters; ++i)
+        s += kTempAlphabet[rng() % kTempAlphabet.size()];
     return s;
+}
+
+bool processRunning(long pid) {
+    if (pid <= 0) return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 } // namespace
 
-std::string systemErrorText(int err) {
-    return sj(systemReasonUtf8(err));
+std::string systemErrorText(int err, FileAccess access) {
+    return sj(systemReasonUtf8(err, access));
+}
+
+std::string notRegularFileText() {
+    return sj("通常のファイルではありません");
+}
+
+bool isOwnTemporaryName(std::string_view name, long* writer) {
+    const size_t mark = name.rfind(kTempMark);
+    if (mark == std::string_view::npos || mark == 0) return false;
+    const std::string_view rest = name.substr(mark + kTempMark.size());
+    const size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash > 10) return false;
+    const std::string_view pid = rest.substr(0, dash);
+    const std::string_view letters = rest.substr(dash + 1);
+    if (letters.size() != kTempLetters) return false;
+    for (char c : pid)
+        if (c < '0' || c > '9') return false;
+    for (char c : letters)
+        if (kTempAlphabet.find(c) == std::string_view::npos) return false;
+    if (writer) *writer = std::stol(std::string(pid));
+    return true;
+}
+
+size_t removeLeftoverTemporaries(const fs::path& folder) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return 0;
+    const long self = static_cast<long>(::getpid());
+    size_t removed = 0;
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) break;
+        long writer = 0;
+        if (!isOwnTemporaryName(it->path().filename().native(), &writer)) continue;
+        if (writer != self && processRunning(writer)) continue;
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError)) continue;
+        if (::unlink(it->path().c_str()) == 0) ++removed;
+    }
+    return removed;
 }
 
 fs::path pathUnder(const fs::path& base, std::string_view cp932Relative) {
@@ -79,15 +170,25 @@ fs::path pathUnder(const fs::path& base, std::string_view cp932Relative) {
 
 bool readWholeFile(const fs::path& path, std::string& bytes) {
     bytes.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO with no writer cannot hold the open; the type is checked before any read.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return false;
-        fail("ファイルを読み込めません: ", path, errno);
+        failRead(path, errno);
     }
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
         ::close(fd);
-        fail("ファイルを読み込めません: ", path, EISDIR);
+        failRead(path, err);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        failRead(path, EISDIR);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        failWithReason("ファイルを読み込めません: ", path, notRegularFileText());
     }
     if (st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
     char buf[65536];
@@ -97,7 +198,7 @@ bool readWholeFile(const fs::path& path, std::string& bytes) {
             if (errno == EINTR) continue;
             int err = errno;
             ::close(fd);
-            fail("ファイルを読み込めません: ", path, err);
+            failRead(path, err);
         }
         if (n == 0) break;
         bytes.append(buf, static_cast<size_t>(n));
@@ -109,12 +210,22 @@ bool readWholeFile(const fs::path& path, std::string& bytes) {
 namespace {
 
 // Writes the bytes into a new temporary file next to `path`; `flush` also forces them to disk.
+// A name that exists must be a regular file (or a link to one) before it is replaced: renaming over a folder
+// fails anyway, and a FIFO or device in its place is not ours to remove.
+void checkReplaceable(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return;
+    if (S_ISDIR(st.st_mode)) failWrite(path, EISDIR);
+    if (!S_ISREG(st.st_mode)) failWithReason("ファイルを書き込めません: ", path, notRegularFileText());
+}
+
 fs::path writeTemporary(const fs::path& path, std::string_view bytes, bool ownerOnly, bool flush) {
+    checkReplaceable(path);
     fs::path temp = path;
     temp += tempSuffix();
     mode_t mode = ownerOnly ? 0600 : 0644;
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd < 0) fail("ファイルを書き込めません: ", path, errno);
+    if (fd < 0) failWrite(path, errno);
     bool ok = writeAll(fd, bytes) && (!flush || ::fsync(fd) == 0);
     int err = errno;
     if (::close(fd) != 0 && ok) {
@@ -124,7 +235,7 @@ fs::path writeTemporary(const fs::path& path, std::string_view bytes, bool owner
     if (ok && ownerOnly) ::chmod(temp.c_str(), 0600);
     if (!ok) {
         ::unlink(temp.c_str());
-        fail("ファイルを書き込めません: ", path, err);
+        failWrite(path, err);
     }
     return temp;
 }
@@ -133,7 +244,7 @@ void replaceWith(const fs::path& temp, const fs::path& path) {
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
-        fail("ファイルを書き込めません: ", path, err);
+        failWrite(path, err);
     }
 }
 

@@ -33,6 +33,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr Color kCyan = Color::rgbOf(0x00FFFF);
+// What the settings may ask for: fetch times and intervals within one day, a stake of at most a hundred million yen.
+constexpr int kMinutesPerDay = 24 * 60;
+constexpr int kMaxAmountPerRace = 100000000;
 constexpr Color kYellow = Color::rgbOf(0xFFFF00);
 
 bool blankYear(std::string_view record) {
@@ -115,7 +118,8 @@ void DayLoader::DateComboChange() {
     m_intakes.weights.ZensoF3BtnClick();
     buildVenues();
     m_intakes.payouts.CalcBtnClick();
-    const std::string amount = std::to_string(m_ini.readInteger("KaimeSet", "DefaultAmount", 3000));
+    const std::string amount =
+        std::to_string(m_ini.readInteger("KaimeSet", "DefaultAmount", 3000, 0, kMaxAmountPerRace));
     m.RaceAmounts.assign(kSlotCount, amount);
 
     // 16.-17. The automatic acquisition of this day, then the first race.
@@ -241,7 +245,7 @@ void DayLoader::loadPreviousRaces() {
 void DayLoader::buildVenues() {
     DayControls& m = m_c;
     RaceDayStore& store = m_store;
-    const int before = m_ini.readInteger("Time", "AutoOzGet", 10);
+    const int before = m_ini.readInteger("Time", "AutoOzGet", 10, 0, kMinutesPerDay - 1);
     m.VenueList.clear();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (!store.slotInUse(slot)) continue;
@@ -253,7 +257,7 @@ void DayLoader::buildVenues() {
 
 void DayLoader::armAutomaticAcquisition(const std::string& day) {
     DayControls& m = m_c;
-    m.Timer4.intervalMs = m_ini.readInteger("Time", "AutoRdataGet", 10) * 60 * 1000;
+    m.Timer4.intervalMs = m_ini.readInteger("Time", "AutoRdataGet", 10, 1, kMinutesPerDay) * 60 * 1000;
     if (automaticDay(day, m_clock.now())) m.Timer4.enabled = true;
 }
 

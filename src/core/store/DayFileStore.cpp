@@ -103,6 +103,15 @@ void DayFileStore::flush() {
     std::exception_ptr firstError;
     std::vector<std::string> failed;
     AtomicWriteBatch batch;
+    // A set-up download changes thousands of files; they are committed a batch-full at a time, so a run killed
+    // while writing leaves a bounded number of temporaries (removed at the next start) and every file whole.
+    const auto commit = [&] {
+        try {
+            batch.commit();
+        } catch (...) {
+            if (!firstError) firstError = std::current_exception();
+        }
+    };
     std::string bytes;
     for (const auto& key : m_dirty) {
         CachedFile& cached = m_cache.at(key);
@@ -114,12 +123,9 @@ void DayFileStore::flush() {
             if (!firstError) firstError = std::current_exception();
             failed.push_back(key);
         }
+        if (batch.full()) commit();
     }
-    try {
-        batch.commit();
-    } catch (...) {
-        if (!firstError) firstError = std::current_exception();
-    }
+    commit();
     m_dirty = std::move(failed);
     if (firstError) std::rethrow_exception(firstError);
 }

@@ -22,7 +22,9 @@ constexpr double kSystemDigitWidth = 6.0;
 
 GridView::GridView(const TextGrid& grid, GridCellDelegate::PaintFn paint, QWidget* parent)
     : QTableView(parent), m_grid(grid), m_model(new TextGridModel(grid, this)),
-      m_delegate(new GridCellDelegate(std::move(paint), this)) {
+      m_delegate(new GridCellDelegate(paint, this)) {
+    // The header row is the owner's to colour too (the entries table's is silver).
+    m_model->setHeaderPaint(std::move(paint));
     setFont(gridFont());
     horizontalHeader()->setFont(gridFont());
     verticalHeader()->setFont(gridFont());
@@ -112,6 +114,19 @@ int GridView::fullWidth() const {
     for (int col = 0; col < model()->columnCount(); ++col)
         if (!isColumnHidden(col)) width += columnWidth(col);
     return width;
+}
+
+int GridView::fullHeight() const {
+    int height = frameWidth() * 2;
+    if (!horizontalHeader()->isHidden()) height += horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < model()->rowCount(); ++row)
+        if (!isRowHidden(row)) height += rowHeight(row);
+    return height;
+}
+
+void GridView::scrollToStart() {
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
 void GridView::contextMenuEvent(QContextMenuEvent* event) {

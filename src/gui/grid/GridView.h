@@ -33,6 +33,10 @@ public:
 
     // The width that shows every visible column without a horizontal scroll bar.
     int fullWidth() const;
+    // The height that shows the header and every row without a vertical scroll bar.
+    int fullHeight() const;
+    // Back to the first row and column, as a grid shows a new race.
+    void scrollToStart();
 
     // After a handler: cells, size, widths and row heights as the grid has them now.
     void refresh();

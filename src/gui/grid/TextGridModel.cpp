@@ -1,6 +1,9 @@
 #include "grid/TextGridModel.h"
 
 #include "QtText.h"
+#include "widgets/QtColor.h"
+
+#include <QBrush>
 
 #include <QTableView>
 
@@ -37,6 +40,12 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if ((role == Qt::BackgroundRole || role == Qt::ForegroundRole) && orientation == Qt::Horizontal && m_headerPaint) {
+        const CellPaint paint = m_headerPaint(0, section);
+        const Color& color = role == Qt::BackgroundRole ? paint.background : paint.textColor;
+        if (!color.isDefault) return QBrush(qcolor(color));
+        return {};
+    }
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Horizontal) return qs(m_grid.cell(section, 0));
     if (m_grid.fixedCols > 0) return qs(m_grid.cell(0, gridRow(section)));

@@ -2,9 +2,12 @@
 // A table model over one of core's string grids. Row 0 of the grid is its header row and shows as the view's
 // header; a grid with a fixed first column (the odds matrices) shows that column as the row header too. The
 // model only reads the grid, and a handler that changed it asks for refresh() afterwards.
+#include "text/CellPaint.h"
 #include "text/TextGrid.h"
 
 #include <QAbstractTableModel>
+
+#include <functional>
 
 class QTableView;
 
@@ -23,6 +26,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     const TextGrid& grid() const { return m_grid; }
+    // How the owner paints its header row (grid row 0): the header shows its background and text colours.
+    void setHeaderPaint(std::function<CellPaint(int row, int col)> paint) { m_headerPaint = std::move(paint); }
     // The grid row behind a model row (the header row is not a model row).
     static int gridRow(int modelRow) { return modelRow + 1; }
 
@@ -33,6 +38,7 @@ public:
 
 private:
     const TextGrid& m_grid;
+    std::function<CellPaint(int row, int col)> m_headerPaint;
     // The size the views were last told of; the grid may already have another one until refresh().
     int m_rows = 0;
     int m_cols = 0;

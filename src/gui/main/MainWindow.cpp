@@ -129,6 +129,8 @@ QWidget* MainWindow::buildListPanel() {
     m_dateCombo->setMaxVisibleItems(36);
     m_dateCombo->setStatusTip(uiText("読み込む開催日を選びます"));
     m_dateCombo->setPlaceholderText(uiText("開催日を選択"));
+    // The wheel over the closed chooser would load another day as the pointer passes: see eventFilter.
+    m_dateCombo->installEventFilter(this);
     dayCaption->setBuddy(m_dateCombo);
 
     auto* raceCaption = new QLabel(uiText("レース(&R)"), m_listPanel);
@@ -170,6 +172,17 @@ QWidget* MainWindow::buildListPanel() {
             m_form.raceSelection().DatListClick();
         });
     });
+    // With the pages hidden (after a download) the race on the list is not on screen: a click or Enter on it
+    // shows it again, though it is the current row already.
+    const auto showAgain = [this](const QModelIndex& index) {
+        if (m_pages->isVisible() || !index.isValid() || index.row() != m_datList->currentRow()) return;
+        run([this, row = index.row()] {
+            m_form.DatList.itemIndex = row;
+            m_form.raceSelection().DatListClick();
+        });
+    };
+    connect(m_datList, &QListWidget::clicked, this, showAgain);
+    connect(m_datList, &QListWidget::activated, this, showAgain);
     return m_listPanel;
 }
 
@@ -178,6 +191,9 @@ QWidget* MainWindow::buildPages() {
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     m_raceHeader = new RaceHeader(m_form.raceCard(), area);
+    // The heading is a few lines high whatever else is shown: with the pages hidden the empty view below it
+    // takes the room.
+    m_raceHeader->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(m_raceHeader);
 
     const HandlerRunner runner = [this](const std::function<void()>& handler) { run(handler); };
@@ -192,7 +208,28 @@ QWidget* MainWindow::buildPages() {
     m_pages->addTab(m_resultsPage, uiText("結果(&3)"));
     m_pages->addTab(scrollable(m_oddsPage), uiText("オッズ(&4)"));
     layout->addWidget(m_pages, 1);
+    layout->addWidget(buildEmptyView(), 1);
     return area;
+}
+
+QWidget* MainWindow::buildEmptyView() {
+    m_emptyView = new QWidget(this);
+    m_emptyView->setObjectName(QStringLiteral("EmptyView"));
+    auto* layout = new QVBoxLayout(m_emptyView);
+    m_emptyHint = new QLabel(m_emptyView);
+    m_emptyHint->setObjectName(QStringLiteral("EmptyHint"));
+    m_emptyHint->setAlignment(Qt::AlignCenter);
+    m_emptyHint->setWordWrap(true);
+    // A newcomer's first step, next to the words that name it.
+    QPushButton* download =
+        makeButton("EmptyJVBtn", "JVデータ取得(&J)...",
+                   "JRA-VANから蓄積データを取得し、開催日ごとのファイルに取り込みます", m_emptyView);
+    connect(download, &QPushButton::clicked, this, [this] { run([this] { openGetDataDialog(); }); });
+    layout->addStretch(1);
+    layout->addWidget(m_emptyHint);
+    layout->addWidget(download, 0, Qt::AlignCenter);
+    layout->addStretch(2);
+    return m_emptyView;
 }
 
 void MainWindow::buildStatusBar() {
@@ -205,7 +242,7 @@ void MainWindow::buildStatusBar() {
     m_progressLabel->setVisible(false);
     m_progressTimer = new QTimer(this);
     m_progressTimer->setInterval(100);
-    connect(m_progressTimer, &QTimer::timeout, this, [this] { showLabel(*m_progressLabel, m_form.PrgrsText); });
+    connect(m_progressTimer, &QTimer::timeout, this, [this] { showStatusLabels(); });
     m_clockLabel = new QLabel(this);
     m_clockLabel->setObjectName(QStringLiteral("ClockLabel"));
     m_clockLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -213,6 +250,8 @@ void MainWindow::buildStatusBar() {
     statusBar()->addWidget(m_statusLabel, 1);
     statusBar()->addWidget(m_progressLabel, 1);
     statusBar()->addPermanentWidget(m_clockLabel);
+    // A status tip hides the labels while it is shown; when it goes, they come back as they are now.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this] { showStatusLabels(); });
 }
 
 void MainWindow::wireMenus() {
@@ -252,8 +291,17 @@ WindowGeometry MainWindow::currentGeometry() const {
     return g;
 }
 
-void MainWindow::showLabels() {
+void MainWindow::showStatusLabels() {
+    // One text at a time in the status bar: the tip of the widget under the pointer wins over both labels.
+    const bool tipShown = !statusBar()->currentMessage().isEmpty();
     showLabel(*m_statusLabel, m_form.StatusLabel);
+    m_statusLabel->setVisible(m_form.StatusLabel.visible && !tipShown);
+    if (m_dayLoading) showLabel(*m_progressLabel, m_form.PrgrsText);
+    m_progressLabel->setVisible(m_dayLoading && m_form.PrgrsText.visible && !tipShown);
+}
+
+void MainWindow::showLabels() {
+    showStatusLabels();
     showLabel(*m_clockLabel, m_form.ClockLabel);
     showLabel(*m_seiRecLabel, m_form.SeiRecLabel);
     showLabel(*m_restTimeLabel, m_form.RestTimeLabel);
@@ -274,10 +322,10 @@ void MainWindow::showChanges(const ViewChanges& changes) {
         m_listPanel->setVisible(m_form.visibility.Panel6);
         m_directReadButton->setVisible(m_form.visibility.DirectReadBtn);
         m_raceHeader->setVisible(m_form.visibility.Panel8);
-        m_pages->setVisible(m_form.visibility.PageControl1);
         m_menus->showChecks(m_form.menus);
         m_menus->master()->menuAction()->setVisible(m_form.visibility.MenuMaster);
     }
+    if (changes.has(View::DayList) || changes.has(View::RaceList) || changes.has(View::Frame)) showEmptyView();
     // The labels are a handful of words: always as they are now.
     showLabels();
     if (changes.has(View::RaceCard)) {
@@ -294,7 +342,10 @@ void MainWindow::showChanges(const ViewChanges& changes) {
 
 void MainWindow::run(const std::function<void()>& handler, bool unattended) {
     if (m_handlerDepth > 0) {
-        if (!unattended) return;
+        if (!unattended) {
+            refuseWhileBusy();
+            return;
+        }
         // The clock inside a day load: its labels only, the grids are half-way through the new day. What it
         // marked waits for the end of the load.
         m_form.runHandler(handler, unattended);
@@ -308,6 +359,20 @@ void MainWindow::run(const std::function<void()>& handler, bool unattended) {
     if (std::exchange(m_form.closeRequested, false)) close();
 }
 
+void MainWindow::showEmptyView() {
+    // Pages without a race are empty grids: until a day is loaded the room says what to do instead.
+    const bool raceShown = m_form.visibility.PageControl1 && !m_form.DatList.items.empty();
+    m_pages->setVisible(raceShown);
+    m_emptyView->setVisible(!raceShown);
+    m_emptyHint->setText(qs(m_form.emptyViewHint()));
+    m_emptyView->findChild<QPushButton*>(QStringLiteral("EmptyJVBtn"))->setVisible(m_form.DateCombo.items.empty());
+}
+
+void MainWindow::refuseWhileBusy() {
+    QApplication::beep();
+    statusBar()->showMessage(uiText("処理中のため、この操作は行いませんでした。終わってからもう一度どうぞ。"), 5000);
+}
+
 void MainWindow::chooseDay(int index) {
     m_dateCombo->setCurrentIndex(index);
     loadDay(index);
@@ -319,20 +384,44 @@ void MainWindow::chooseRace(int row) {
 }
 
 void MainWindow::loadDay(int index) {
+    if (m_handlerDepth > 0) {
+        // Chosen while a day loads (the load lets the keys through): the latest choice is loaded next, and the
+        // chooser keeps showing it meanwhile.
+        if (m_dayLoading)
+            m_pendingDay = index;
+        else
+            refuseWhileBusy();
+        return;
+    }
     // A day load reads every race of the day and lets events through between horses: the busy cursor and the
     // progress line say it is working.
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    m_form.PrgrsText.text.clear();
-    m_progressLabel->clear();
-    m_progressLabel->setVisible(true);
-    m_progressTimer->start();
-    run([this, index] {
-        m_form.DateCombo.itemIndex = index;
-        m_form.dayLoader().DateComboChange();
-    });
-    m_progressTimer->stop();
-    m_progressLabel->setVisible(false);
+    m_dayLoading = true;
+    m_pendingDay = index;
+    while (m_pendingDay >= 0) {
+        const int day = std::exchange(m_pendingDay, -1);
+        m_form.PrgrsText.text.clear();
+        m_progressLabel->clear();
+        showStatusLabels();
+        m_progressTimer->start();
+        run([this, day] {
+            m_form.DateCombo.itemIndex = day;
+            m_form.dayLoader().DateComboChange();
+        });
+        m_progressTimer->stop();
+    }
+    m_dayLoading = false;
+    showStatusLabels();
     QApplication::restoreOverrideCursor();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A day changes by a deliberate choice only: from the open list, the keys or a click, never by the wheel.
+    if (watched == m_dateCombo && event->type() == QEvent::Wheel) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -51,16 +51,24 @@ public:
     void chooseRace(int row);
 
     // Runs a handler through the form's error wrapper, then shows what it changed. A user's handler that arrives
-    // while another one runs (the day load lets events through) is dropped: the form is half-way through a change.
-    // An unattended handler (a timer's) opens no dialog, whatever it reaches.
+    // while another one runs (the day load lets events through) cannot run now, the form is half-way through a
+    // change: the status bar says so and the beep sounds. A day chosen meanwhile is loaded next instead. An
+    // unattended handler (a timer's) opens no dialog, whatever it reaches.
     void run(const std::function<void()>& handler, bool unattended = false);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void loadDay(int index);
+    void refuseWhileBusy();
     void showLabels();
+    // The status label and the day load's progress line, unless Qt shows a widget's status tip there now.
+    void showStatusLabels();
+    QWidget* buildEmptyView();
+    // The race pages when a race is listed, else the empty view with its hint.
+    void showEmptyView();
     void placeWindow();
     QWidget* buildButtonRow();
     QWidget* buildListPanel();
@@ -78,6 +86,8 @@ private:
     QLabel* m_restTimeLabel = nullptr;
     RaceHeader* m_raceHeader = nullptr;
     QTabWidget* m_pages = nullptr;
+    QWidget* m_emptyView = nullptr;
+    QLabel* m_emptyHint = nullptr;
     RaceCardPage* m_cardPage = nullptr;
     EntriesPage* m_entriesPage = nullptr;
     ResultsPage* m_resultsPage = nullptr;
@@ -90,6 +100,8 @@ private:
     QTimer* m_progressTimer = nullptr;
     std::vector<TimerBinding> m_timers;
     int m_handlerDepth = 0;
+    bool m_dayLoading = false;
+    int m_pendingDay = -1; // a day chosen while another one loads
 };
 
 } // namespace renoka

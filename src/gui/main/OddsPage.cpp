@@ -5,11 +5,13 @@
 #include "app/MainForm.h"
 #include "grid/GridView.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -59,31 +61,23 @@ OddsPage::OddsPage(TMainForm& form, HandlerRunner run, QWidget* parent)
     m_bracket->setObjectName(QStringLiteral("Bracket"));
     m_quinella = new GridView(board.Quinella, rightAligned, this);
     m_quinella->setObjectName(QStringLiteral("Quinella"));
-    for (GridView* matrix : {m_bracket, m_quinella}) {
+    for (GridView* matrix : {m_bracket, m_quinella})
         matrix->setSelectionBehavior(QAbstractItemView::SelectItems);
-        matrix->setColumnChars([](int) { return 6; });
-    }
-    // The bracket matrix is small and whole; the quinella matrix takes the rest of the height.
-    m_bracket->setMaximumHeight(m_bracket->verticalHeader()->defaultSectionSize() * 9 + 6);
+    // Bracket quinella odds stay below 1000 ("999.9"); quinella odds of two outsiders reach "1234.5".
+    m_bracket->setColumnChars([](int) { return 5; });
+    m_quinella->setColumnChars([](int) { return 6; });
 
-    auto* matrices = new QWidget(this);
-    auto* matrixLayout = new QVBoxLayout(matrices);
-    matrixLayout->setContentsMargins(0, 0, 0, 0);
-    matrixLayout->addWidget(boxed(OddsBoard::caption(1), m_bracket, matrices), 0);
-    matrixLayout->addWidget(boxed(OddsBoard::caption(2), m_quinella, matrices), 1);
-
-    // The long lists share one column: a punter reads one bet type at a time.
+    // The long lists share one box: a punter reads one bet type at a time.
     m_listTabs = new QTabWidget(this);
     m_listTabs->setObjectName(QStringLiteral("OddsLists"));
     for (int i = 0; i < 3; ++i)
         m_listTabs->addTab(buildList(i), qs(OddsBoard::caption(3 + i)));
 
     m_winPlaceBox = boxed(OddsBoard::caption(0), m_winPlace, this);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_winPlaceBox, 0);
-    layout->addWidget(matrices, 1);
-    layout->addWidget(m_listTabs, 0);
+    m_bracketBox = boxed(OddsBoard::caption(1), m_bracket, this);
+    m_quinellaBox = boxed(OddsBoard::caption(2), m_quinella, this);
+    m_layout = new QGridLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
 }
 
 QWidget* OddsPage::buildList(int index) {
@@ -122,22 +116,85 @@ void OddsPage::showForm() {
     m_stale = false;
     if (!m_form.DatList.items.empty())
         m_form.runHandler([this] { m_form.oddsBoard().refresh(m_form.store().CurrentRace); });
-    for (GridView* grid : {m_winPlace, m_bracket, m_quinella, m_lists[0], m_lists[1], m_lists[2]})
+    const std::array<GridView*, 6> grids = {m_winPlace, m_bracket, m_quinella, m_lists[0], m_lists[1], m_lists[2]};
+    for (GridView* grid : grids)
         grid->refresh();
-    // The lists take no more than their whole width; the matrices take what is left and scroll.
-    int listWidth = 0;
-    for (GridView* grid : {m_winPlace, m_lists[0], m_lists[1], m_lists[2]}) {
-        grid->setMaximumWidth(grid->fullWidth());
-        if (grid != m_winPlace) listWidth = std::max(listWidth, grid->fullWidth());
+    // Another race starts at its first row and column, not where the last one was left.
+    const std::string race = m_form.store().DayName + "/" + std::to_string(m_form.store().CurrentRace);
+    if (race != m_shownRace) {
+        m_shownRace = race;
+        for (GridView* grid : grids)
+            grid->scrollToStart();
     }
-    // Room for the frames and margins around the grids, and nothing more.
-    m_winPlaceBox->setMaximumWidth(m_winPlace->fullWidth() + 16);
-    m_listTabs->setMaximumWidth(std::max(listWidth + 24, m_listTabs->tabBar()->sizeHint().width() + 8));
     for (int i = 0; i < 3; ++i) {
         const bool byOdds = m_form.oddsBoard().sortedByOdds(static_cast<OddsBoard::List>(i));
         QPushButton* button = m_sortButtons[static_cast<size_t>(i)];
         if (button->isChecked() != byOdds) button->setChecked(byOdds);
     }
+    m_arranged = false;
+    arrange();
+}
+
+int OddsPage::availableWidth() const {
+    // Inside the page's scroll area the room is the viewport's width, not the page's own (which may be wider).
+    const QWidget* room = parentWidget();
+    return room ? room->width() : width();
+}
+
+void OddsPage::arrange() {
+    // Each grid as large as its rows and columns, so nothing inside it scrolls sideways; the lists keep their
+    // width and scroll down.
+    for (GridView* grid : {m_winPlace, m_bracket, m_quinella}) {
+        // Every row is shown, so no room is kept for a vertical scroll bar either.
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grid->setFixedSize(grid->fullWidth() - grid->verticalScrollBar()->sizeHint().width(), grid->fullHeight());
+    }
+    int listWidth = 0;
+    for (GridView* grid : m_lists)
+        listWidth = std::max(listWidth, grid->fullWidth());
+    for (GridView* grid : m_lists)
+        grid->setMinimumWidth(listWidth);
+    m_listTabs->setMinimumWidth(std::max(listWidth + 24, m_listTabs->tabBar()->sizeHint().width() + 8));
+    m_listTabs->setMinimumHeight(m_winPlace->fullHeight());
+
+    const int spacing = std::max(0, m_layout->horizontalSpacing());
+    const int middle = std::max(m_bracketBox->minimumSizeHint().width(), m_quinellaBox->minimumSizeHint().width());
+    const int oneRowWidth =
+        m_winPlaceBox->minimumSizeHint().width() + middle + m_listTabs->minimumWidth() + 2 * spacing;
+    const bool oneRow = oneRowWidth <= availableWidth();
+    if (m_arranged && oneRow == m_oneRow) return;
+    m_arranged = true;
+    m_oneRow = oneRow;
+
+    for (QWidget* box : {m_winPlaceBox, m_bracketBox, m_quinellaBox, static_cast<QWidget*>(m_listTabs)})
+        m_layout->removeWidget(box);
+    for (int i = 0; i < 4; ++i) {
+        m_layout->setColumnStretch(i, 0);
+        m_layout->setRowStretch(i, 0);
+    }
+    const Qt::Alignment topLeft = Qt::AlignTop | Qt::AlignLeft;
+    if (oneRow) {
+        // Win and place | the bracket over the quinella matrix | the lists.
+        m_layout->addWidget(m_winPlaceBox, 0, 0, 2, 1, topLeft);
+        m_layout->addWidget(m_bracketBox, 0, 1, topLeft);
+        m_layout->addWidget(m_quinellaBox, 1, 1, topLeft);
+        m_layout->addWidget(m_listTabs, 0, 2, 2, 1);
+        m_layout->setRowStretch(1, 1);
+    } else {
+        // Win and place | the bracket | the lists, and the quinella matrix under them.
+        m_layout->addWidget(m_winPlaceBox, 0, 0, topLeft);
+        m_layout->addWidget(m_bracketBox, 0, 1, topLeft);
+        m_layout->addWidget(m_listTabs, 0, 2);
+        m_layout->addWidget(m_quinellaBox, 1, 0, 1, 3, topLeft);
+        m_layout->setRowStretch(2, 1);
+    }
+    // What is left of a wide window stays on the right.
+    m_layout->setColumnStretch(3, 1);
+}
+
+void OddsPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_arranged) arrange();
 }
 
 void OddsPage::showEvent(QShowEvent* event) {

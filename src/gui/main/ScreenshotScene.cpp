@@ -4,9 +4,19 @@
 #include "app/MainForm.h"
 #include "main/MainWindow.h"
 
+#include "base/Cp932.h"
+#include "jv/JvLink.h"
+
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
 
 namespace renoka {
 
@@ -37,7 +47,55 @@ int tabIndex(const QTabWidget& pages, const QString& wanted) {
 
 } // namespace
 
-bool setUpScene(MainWindow& window, TMainForm& form, const ScreenshotScene& scene, QString& error) {
+namespace {
+
+// Draws the modal dialog that `open` shows, as soon as it is up, and closes it again.
+QPixmap shotOfModal(const std::function<void()>& open) {
+    QPixmap shot;
+    QTimer::singleShot(200, [&shot] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            shot = dialog->grab();
+            dialog->close();
+        }
+    });
+    open();
+    return shot;
+}
+
+bool showExtra(MainWindow& window, TMainForm& form, const QString& show, QPixmap& dialogShot) {
+    if (show == QLatin1String("download-closed")) {
+        QTimer::singleShot(200, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+        });
+        if (auto* button = window.findChild<QPushButton*>(QStringLiteral("JVBtn"))) button->click();
+    } else if (show == QLatin1String("status-tip")) {
+        auto* combo = window.findChild<QComboBox*>(QStringLiteral("DateCombo"));
+        QStatusTipEvent tip(combo ? combo->statusTip() : QString());
+        QApplication::sendEvent(&window, &tip);
+        // The clock's tick that used to show the status label over the tip.
+        form.Timer2Timer();
+        window.showChanges(form.changes().take());
+    } else if (show == QLatin1String("folder-picker")) {
+        QFileDialog picker(&window, qs(sj("時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定")), qpath(form.ProgramDir()));
+        picker.setOption(QFileDialog::DontUseNativeDialog);
+        picker.setFileMode(QFileDialog::Directory);
+        picker.setOption(QFileDialog::ShowDirsOnly);
+        picker.resize(640, 400);
+        picker.show();
+        QApplication::processEvents();
+        dialogShot = picker.grab();
+    } else if (show == QLatin1String("sim-settings")) {
+        dialogShot = shotOfModal([&form] { form.jvLink().JVSetUIProperties(); });
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool setUpScene(MainWindow& window, TMainForm& form, const ScreenshotScene& scene, QString& error,
+                QPixmap& dialogShot) {
     if (scene.size.isValid()) window.resize(scene.size);
     if (!scene.day.isEmpty()) {
         QString day = scene.day;
@@ -65,6 +123,11 @@ bool setUpScene(MainWindow& window, TMainForm& form, const ScreenshotScene& scen
             return false;
         }
         window.pages().setCurrentIndex(tab);
+    }
+    QApplication::processEvents();
+    if (!scene.show.isEmpty() && !showExtra(window, form, scene.show, dialogShot)) {
+        error = QStringLiteral("--show の値が正しくありません: ") + scene.show;
+        return false;
     }
     QApplication::processEvents();
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 // What the window shows before --screenshot draws it: a day, a race, a page and a size, chosen the way a user
 // would choose them, so the picture is of the real handlers' work.
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 
@@ -14,9 +15,14 @@ struct ScreenshotScene {
     QString race; // the list's text ("東京11R", blanks optional) or a position in the race list from 1
     QString tab;  // card, entries, results, odds, a page caption, or a position from 1
     QSize size;   // invalid: the window keeps its saved size
+    // Then: "download-closed" (the download dialog opened and closed again from its button), "status-tip" (the
+    // pointer's status tip over the day chooser), or a dialog drawn instead of the window: "folder-picker" (Qt's
+    // folder picker), "sim-settings" (the simulator's settings dialog from "JV-Link設定").
+    QString show;
 };
 
-// Sets the scene up; false with a message (UTF-8) when something asked for is not there.
-bool setUpScene(MainWindow& window, TMainForm& form, const ScreenshotScene& scene, QString& error);
+// Sets the scene up; false with a message (UTF-8) when something asked for is not there. A scene that draws a
+// dialog leaves its picture in `dialogShot`.
+bool setUpScene(MainWindow& window, TMainForm& form, const ScreenshotScene& scene, QString& error, QPixmap& dialogShot);
 
 } // namespace renoka

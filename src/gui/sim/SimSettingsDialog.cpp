@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -75,9 +76,15 @@ SimSettingsDialog::SimSettingsDialog(TMainForm& form, SimJvLink& sim, QWidget* p
     speedRow->addWidget(m_speed);
     speedRow->addWidget(speedHint, 1);
 
-    auto* clock = new QLabel(clockNote(), this);
-    clock->setObjectName(QStringLiteral("ClockNote"));
-    clock->setWordWrap(true);
+    m_clockNote = new QLabel(clockNote(), this);
+    m_clockNote->setObjectName(QStringLiteral("ClockNote"));
+    m_clockNote->setWordWrap(true);
+    // The note shows the simulator's time: it runs while the dialog is open, as the main window's clock does.
+    auto* clockTimer = new QTimer(this);
+    clockTimer->setObjectName(QStringLiteral("ClockTimer"));
+    clockTimer->setInterval(1000);
+    connect(clockTimer, &QTimer::timeout, this, [this] { m_clockNote->setText(clockNote()); });
+    clockTimer->start();
 
     auto* fields = new QFormLayout;
     auto* folderCaption = new QLabel(uiText("提供元フォルダ(&F)"), this);
@@ -87,7 +94,7 @@ SimSettingsDialog::SimSettingsDialog(TMainForm& form, SimJvLink& sim, QWidget* p
     auto* speedCaption = new QLabel(uiText("取得速度(&S)"), this);
     speedCaption->setBuddy(m_speed);
     fields->addRow(speedCaption, speedRow);
-    fields->addRow(uiText("時計"), clock);
+    fields->addRow(uiText("時計"), m_clockNote);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkButton"));

@@ -46,6 +46,7 @@ private:
     QLineEdit* m_folder = nullptr;
     QLabel* m_folderState = nullptr;
     QSpinBox* m_speed = nullptr;
+    QLabel* m_clockNote = nullptr;
     bool m_saveFailed = false;
 };
 

@@ -63,6 +63,33 @@ TEST_F(DayLoaderTest, AMissingRaceFileIsReportedAndNothingIsLoaded) {
     EXPECT_TRUE(form->DatList.items.empty());
 }
 
+struct TimingCase {
+    const char* autoOzGet;
+    const char* autoRdataGet;
+    const char* firstFetch;
+    int intervalMs;
+};
+
+class TimingSettingsTest : public DayLoaderTest, public testing::WithParamInterface<TimingCase> {};
+
+// Minutes that would overflow when made milliseconds or negated are not used: the default takes their place.
+TEST_P(TimingSettingsTest, OnlyMinutesWithinADayArmTheFetches) {
+    writeBytes(dir / "renoka.ini", std::string("[Time]\r\nAutoOzGet=") + GetParam().autoOzGet +
+                                       "\r\nAutoRdataGet=" + GetParam().autoRdataGet + "\r\n");
+    writeDayFile(".jvRA", {ra("05", 11).put(874, "1540").bytes});
+    load();
+    ASSERT_EQ(form->DatList.items.size(), 1u);
+    EXPECT_EQ(std::string(work(0).OzGetTimes[0].view()), GetParam().firstFetch);
+    EXPECT_EQ(form->Timer4.intervalMs, GetParam().intervalMs);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, TimingSettingsTest,
+                         testing::Values(TimingCase{"15", "30", "1525", 30 * 60000},
+                                         TimingCase{"0", "1440", "1540", 1440 * 60000},
+                                         TimingCase{"-2147483648", "40000", "1530", 10 * 60000},
+                                         TimingCase{"2147483647", "0", "1530", 10 * 60000},
+                                         TimingCase{"1440", "-5", "1530", 10 * 60000}));
+
 struct ResultsCase {
     char secondKind;
     const char* text;

@@ -36,8 +36,9 @@ std::string narrow(const std::u16string& ascii) {
 
 TGetDataForm::TGetDataForm(DayFileStore& files, const ProgramFolder& folder, JvLink& jvLink, IniFile& ini,
                            Desktop& desktop, const Clock& clock, ErrorLog& errorLog, std::function<void()> closeSteps)
-    : m_files(files), m_jvLink(jvLink), m_ini(ini), m_desktop(desktop), m_clock(clock), m_errorLog(errorLog),
-      m_closeSteps(std::move(closeSteps)), m_router(files, folder.dir(), [this](const std::string& reason) {
+    : m_files(files), m_folder(folder), m_jvLink(jvLink), m_ini(ini), m_desktop(desktop), m_clock(clock),
+      m_errorLog(errorLog), m_closeSteps(std::move(closeSteps)),
+      m_router(files, folder.dir(), [this](const std::string& reason) {
           if (m_rejectedLogged++ < kRejectsLoggedOneByOne) m_errorLog.record(reason);
       }) {}
 
@@ -134,6 +135,7 @@ void TGetDataForm::TimerJVStatusTimer() {
         return;
     }
     if (n > DownloadCount) return;
+    if (n != ProgressBar1.position) ++Progress;
     ProgressBar1.position = n;
     setProgressLabel(sj("ダウンロード中．．．(") + std::to_string(n) + "/" + std::to_string(DownloadCount) + ")");
     if (n == DownloadCount) {
@@ -145,6 +147,10 @@ void TGetDataForm::TimerJVStatusTimer() {
 
 void TGetDataForm::ButtonCancelClick() {
     if (!m_desktop.confirm(sj("データ取込を中止します。実行しますか？"))) return;
+    cancelDownload();
+}
+
+void TGetDataForm::cancelDownload() {
     const bool downloading = TimerJVStatus.enabled || !reading;
     TimerJVStatus.enabled = false;
     m_jvLink.JVCancel();
@@ -191,6 +197,8 @@ void TGetDataForm::ReadJVData() {
         bool& flag;
         ~ReadingGuard() { flag = false; }
     } guard{reading};
+    // What an earlier run left when it was killed while writing goes before this run writes its own.
+    removeProgramTemporaries(m_folder.dir());
     m_files.beginBatch();
     bool finished = false;
     try {
@@ -198,6 +206,7 @@ void TGetDataForm::ReadJVData() {
             m_desktop.processEvents();
             if (CancelRequested) break;
             const int32_t rc = m_jvLink.JVRead(buffer, size, fileName);
+            if (rc > -2) ++Progress;
             if (rc > 0) {
                 fromUtf16Into(buffer, record);
                 if (record.size() >= 2 && record.compare(record.size() - 2, 2, "\r\n") == 0)

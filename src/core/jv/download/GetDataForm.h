@@ -42,6 +42,9 @@ public:
     void ButtonStartClick();
     void TimerJVStatusTimer();
     void ButtonCancelClick();
+    // The cancel itself, once confirmed (or asked for by a signal of the command line): stops the download or the
+    // read at its next turn; what was merged is written whole and "LastTime" keeps its old value.
+    void cancelDownload();
     // Always allows closing; runs the close steps of the main window.
     bool FormCloseQuery();
 
@@ -66,6 +69,9 @@ public:
     int32_t ReadCount = 0;
     int32_t DownloadCount = 0;
     std::string LastFileTimestamp;
+    // Every answer of JVStatus and JVRead that moved the download on; a front end that sees it stand still for
+    // too long knows the data service has stalled.
+    long long Progress = 0;
 
     // Called after every label or bar change, so a front end can show progress as it happens.
     std::function<void()> onProgress;
@@ -78,6 +84,7 @@ private:
     void finishFiles();
 
     DayFileStore& m_files;
+    const ProgramFolder& m_folder;
     JvLink& m_jvLink;
     IniFile& m_ini;
     Desktop& m_desktop;
