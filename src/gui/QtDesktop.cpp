@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <ranges>
+
 #include <vector>
 
 namespace renoka {
@@ -35,8 +37,8 @@ public:
         }
     }
     ~NormalCursorWhileOpen() {
-        for (auto it = m_lifted.rbegin(); it != m_lifted.rend(); ++it)
-            QApplication::setOverrideCursor(*it);
+        for (const Qt::CursorShape shape : std::views::reverse(m_lifted))
+            QApplication::setOverrideCursor(shape);
     }
     NormalCursorWhileOpen(const NormalCursorWhileOpen&) = delete;
     NormalCursorWhileOpen& operator=(const NormalCursorWhileOpen&) = delete;

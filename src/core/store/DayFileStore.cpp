@@ -25,7 +25,7 @@ std::string_view keyOf(std::string_view line, int pos, int len) {
 } // namespace
 
 DayFileStore::CachedFile& DayFileStore::load(const fs::path& file) {
-    const std::string key = file.native();
+    const std::string& key = file.native();
     if (m_batching) {
         auto it = m_cache.find(key);
         if (it != m_cache.end()) return it->second;
@@ -37,7 +37,7 @@ DayFileStore::CachedFile& DayFileStore::load(const fs::path& file) {
 }
 
 void DayFileStore::store(const fs::path& file, CachedFile& cached) {
-    const std::string key = file.native();
+    const std::string& key = file.native();
     if (m_batching) {
         if (!cached.dirty) {
             cached.dirty = true;

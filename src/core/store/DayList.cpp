@@ -3,6 +3,7 @@
 #include "base/Cp932.h"
 
 #include <algorithm>
+#include <ranges>
 #include <system_error>
 
 namespace renoka {
@@ -19,8 +20,8 @@ std::vector<std::string> listDays(const std::filesystem::path& dataFolder) {
     std::vector<std::string> days;
     days.reserve(names.size());
     // The day name is the first 14 bytes of the file name.
-    for (auto it = names.rbegin(); it != names.rend(); ++it)
-        days.push_back(it->substr(0, 14));
+    for (const std::string& name : std::views::reverse(names))
+        days.push_back(name.substr(0, 14));
     return days;
 }
 

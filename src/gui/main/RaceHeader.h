@@ -15,7 +15,7 @@ class RaceHeader : public QWidget {
     Q_OBJECT
 
 public:
-    RaceHeader(const RaceCard& card, QWidget* parent = nullptr);
+    explicit RaceHeader(const RaceCard& card, QWidget* parent = nullptr);
 
     void showForm();
 

@@ -16,6 +16,7 @@ std::vector<size_t> drawOrder(const Race& race, DemoRandom& rng) {
     std::vector<size_t> order;
     while (!left.empty()) {
         std::vector<double> weights;
+        weights.reserve(left.size());
         for (size_t i : left)
             weights.push_back(race.runners[i].chance);
         const int k = rng.weighted(weights);
@@ -103,7 +104,7 @@ void makeLaps(Race& race, int winnerTime, int winnerLast3, DemoRandom& rng) {
 } // namespace
 
 std::string marginCode(int gap, DemoRandom& rng) {
-    auto one = [&rng](std::vector<const char*> options) { return std::string(rng.pick(options)); };
+    auto one = [&rng](const std::vector<const char*>& options) { return std::string(rng.pick(options)); };
     if (gap <= 0) return one({"H  ", "A  ", "K  "});
     if (gap == 1) return one({"A  ", "K  ", " 12"});
     if (gap == 2) return one({" 12", " 34", "1  "});
@@ -136,8 +137,8 @@ void drawResult(const DemoWorld& world, Race& race, DemoRandom rng) {
     const int winnerTime = expectedTime(race) + static_cast<int>(6 * rng.normal());
     int time = winnerTime;
     int placing = 1;
-    for (size_t k = 0; k < order.size(); ++k) {
-        Runner& r = race.runners[order[k]];
+    for (const size_t k : order) {
+        Runner& r = race.runners[k];
         const bool tie = race.deadHeat && k == 3;
         const int gap = k == 0 ? 0 : tie ? 0 : gapAfter(static_cast<int>(k), rng);
         time += gap;
@@ -210,8 +211,8 @@ void drawResult(const DemoWorld& world, Race& race, DemoRandom rng) {
     makeLaps(race, winnerTime, winnerLast3, rng);
 
     // Prize money; tied horses share the prizes of the places they cover.
-    for (size_t k = 0; k < order.size(); ++k) {
-        Runner& r = race.runners[order[k]];
+    for (const size_t k : order) {
+        Runner& r = race.runners[k];
         if (r.finish > 5) continue;
         if (r.tiedWith > 0) {
             const size_t a = static_cast<size_t>(r.finish - 1);
