@@ -137,8 +137,8 @@ void drawResult(const DemoWorld& world, Race& race, DemoRandom rng) {
     const int winnerTime = expectedTime(race) + static_cast<int>(6 * rng.normal());
     int time = winnerTime;
     int placing = 1;
-    for (const size_t k : order) {
-        Runner& r = race.runners[k];
+    for (size_t k = 0; k < order.size(); ++k) {
+        Runner& r = race.runners[order[k]];
         const bool tie = race.deadHeat && k == 3;
         const int gap = k == 0 ? 0 : tie ? 0 : gapAfter(static_cast<int>(k), rng);
         time += gap;
