@@ -7,8 +7,8 @@
 #include "app/MainForm.h"
 #include "app/Startup.h"
 #include "base/Cp932.h"
+#include "frame/InstalledPrograms.h"
 #include "frame/ProgramFolder.h"
-#include "frame/Registry.h"
 #include "jv/sim/SimJvLink.h"
 #include "main/MainWindow.h"
 #include "main/ScreenshotScene.h"
@@ -126,7 +126,8 @@ int main(int argc, char** argv) {
         std::fputs("renoka: Qt の日本語訳が見つかりません (qt6-translations-l10n)\n", stderr);
 
     renoka::ProcessSoundPlayer sound;
-    renoka::NoRegistry registry;
+    // The helper programs built with this one (the stand-in voting plug-in) are found beside it.
+    renoka::InstalledPrograms registry(renoka::executableFolder());
     renoka::QtUiThread uiThread;
     renoka::StartedProgram program =
         renoka::startProgram(programDir, renoka::FrontEndPorts{desktop, *clock, sound, registry, uiThread});

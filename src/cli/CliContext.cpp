@@ -1,6 +1,7 @@
 #include "CliContext.h"
 
 #include "base/Cp932.h"
+#include "frame/InstalledPrograms.h"
 #include "frame/ProgramFolder.h"
 
 namespace renoka::cli {
@@ -29,7 +30,7 @@ bool CliContext::start() {
     else
         m_clock = std::make_unique<SystemClock>();
     m_sound = std::make_unique<ProcessSoundPlayer>();
-    m_registry = std::make_unique<NoRegistry>();
+    m_registry = std::make_unique<InstalledPrograms>(executableFolder());
 
     m_program = startProgram(programDir, FrontEndPorts{*m_desktop, *m_clock, *m_sound, *m_registry, m_uiThread});
     if (!m_program.form) {

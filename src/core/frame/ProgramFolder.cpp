@@ -21,13 +21,13 @@ std::string ProgramFolder::text() const {
     return displayPath(m_dir);
 }
 
-namespace {
-
 fs::path executableFolder() {
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     return ec ? fs::path() : exe.parent_path();
 }
+
+namespace {
 
 bool writable(const fs::path& folder) {
     return !folder.empty() && ::access(folder.c_str(), W_OK) == 0;

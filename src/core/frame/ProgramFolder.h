@@ -22,6 +22,9 @@ private:
     std::filesystem::path m_dir;
 };
 
+// The folder of the running executable (empty when it cannot be found).
+std::filesystem::path executableFolder();
+
 // The program folder: `home` when given (--home), else RENOKA_HOME, else the executable's folder when it is
 // writable, else the per-user data folder.
 std::filesystem::path resolveProgramDir(const std::optional<std::string>& home);
