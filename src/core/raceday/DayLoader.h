@@ -58,6 +58,8 @@ public:
 
     // Shows the first race of a loaded day (the main form points it at the race selection).
     std::function<void()> DatListClick;
+    // Arms the automatic acquisition of the loaded day, after its fetch times are set (the main form connects it).
+    std::function<void()> armAutomaticAcquisition;
 
     // Loads the day chosen in the day list (DateCombo.itemIndex).
     void DateComboChange();
@@ -68,6 +70,8 @@ public:
 
     // Whether every runner record read at the last load holds final results.
     bool resultsState() const { return m_resultsState; }
+    // True while DateComboChange runs: the store holds half a day.
+    bool loading() const { return m_loading; }
     // Whether the automatic acquisition runs for a day: today, or tomorrow from 18:00 on.
     static bool automaticDay(std::string_view dayName, const QDateTime& now);
 
@@ -78,7 +82,6 @@ private:
     void loadPayouts();
     void loadPreviousRaces();
     void buildVenues();
-    void armAutomaticAcquisition(const std::string& day);
 
     RaceDayStore& m_store;
     const ProgramFolder& m_folder;
@@ -89,6 +92,7 @@ private:
     DayIntakes m_intakes;
     ViewChanges& m_changes;
     bool m_resultsState = true;
+    bool m_loading = false;
 };
 
 } // namespace renoka
