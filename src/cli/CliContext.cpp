@@ -22,8 +22,12 @@ void CliContext::print(const std::string& cp932) const {
 bool CliContext::start() {
     const auto programDir = resolveProgramDir(m_options.home);
     m_desktop = std::make_unique<ConsoleDesktop>(m_options.answerYes, m_err);
+    // A rehearsal (--speed) without --now starts from the real time of day.
     if (m_options.now)
-        m_clock = std::make_unique<StartedClock>(parseJapanTime(QString::fromStdString(*m_options.now)));
+        m_clock =
+            std::make_unique<StartedClock>(parseJapanTime(QString::fromStdString(*m_options.now)), m_options.speed);
+    else if (m_options.speed > 1)
+        m_clock = std::make_unique<StartedClock>(SystemClock().now(), m_options.speed);
     else
         m_clock = std::make_unique<SystemClock>();
     m_sound = std::make_unique<ProcessSoundPlayer>();
