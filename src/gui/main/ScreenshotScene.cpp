@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 #include "app/MainForm.h"
+#include "jv/acquisition/AutoAcquisition.h"
 #include "main/MainWindow.h"
 
 #include <QApplication>
@@ -66,6 +67,14 @@ bool setUpScene(MainWindow& window, TMainForm& form, const ScreenshotScene& scen
         }
         window.pages().setCurrentIndex(tab);
     }
+    // The clock and the countdown as their timers would show them a moment later.
+    form.runHandler(
+        [&form] {
+            form.Timer2Timer();
+            form.acquisition().Timer3Timer();
+        },
+        true);
+    window.showForm();
     QApplication::processEvents();
     return true;
 }
