@@ -51,6 +51,7 @@ struct Options {
     QString screenshot;
     renoka::ScreenshotScene scene; // what the screenshot shows
     QDateTime now;                 // --now: the Japan-time moment the clock starts at
+    int speed = 1;                 // --speed: the clock runs this many times faster (a rehearsed race day)
 };
 
 Options parseOptions(const QApplication& app) {
@@ -65,10 +66,13 @@ Options parseOptions(const QApplication& app) {
     const QCommandLineOption now(QStringLiteral("now"),
                                  QStringLiteral("Start the Japan-time clock at this moment and let it run."),
                                  QStringLiteral("YYYY-MM-DD hh:mm[:ss]"));
-    const QCommandLineOption day(QStringLiteral("day"), QStringLiteral("With --screenshot: load this day first."),
+    const QCommandLineOption speed(QStringLiteral("speed"),
+                                   QStringLiteral("Let the clock (and the timers with it) run N times faster."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption day(QStringLiteral("day"),
+                                 QStringLiteral("Load this day first (a live day then unfolds by itself)."),
                                  QStringLiteral("YYYY-MM-DD|N"));
-    const QCommandLineOption race(QStringLiteral("race"), QStringLiteral("With --screenshot: show this race."),
-                                  QStringLiteral("NAME|N"));
+    const QCommandLineOption race(QStringLiteral("race"), QStringLiteral("Show this race."), QStringLiteral("NAME|N"));
     const QCommandLineOption tab(QStringLiteral("tab"), QStringLiteral("With --screenshot: show this page."),
                                  QStringLiteral("card|entries|results|odds"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("With --screenshot: the window's size."),
@@ -76,7 +80,7 @@ Options parseOptions(const QApplication& app) {
     const QCommandLineOption show(QStringLiteral("show"),
                                   QStringLiteral("With --screenshot: what happens before the picture."),
                                   QStringLiteral("download-closed|status-tip|folder-picker|sim-settings"));
-    for (const auto* option : {&home, &screenshot, &now, &day, &race, &tab, &size, &show})
+    for (const auto* option : {&home, &screenshot, &now, &speed, &day, &race, &tab, &size, &show})
         parser.addOption(*option);
     parser.process(app);
     Options options;
@@ -92,6 +96,15 @@ Options parseOptions(const QApplication& app) {
         if (!options.scene.size.isValid() || options.scene.size.isEmpty()) {
             std::fprintf(stderr, "--size は 幅x高さ で指定してください: %s\n",
                          parser.value(size).toLocal8Bit().constData());
+            std::exit(2);
+        }
+    }
+    if (parser.isSet(speed)) {
+        bool ok = false;
+        options.speed = parser.value(speed).toInt(&ok);
+        if (!ok || options.speed < 1 || options.speed > 3600) {
+            std::fprintf(stderr, "--speed は1から3600までの整数で指定してください: %s\n",
+                         parser.value(speed).toLocal8Bit().constData());
             std::exit(2);
         }
     }
@@ -118,7 +131,9 @@ int main(int argc, char** argv) {
     const std::filesystem::path programDir = renoka::resolveProgramDir(options.home);
     std::unique_ptr<renoka::Clock> clock;
     if (options.now.isValid())
-        clock = std::make_unique<renoka::StartedClock>(options.now);
+        clock = std::make_unique<renoka::StartedClock>(options.now, options.speed);
+    else if (options.speed > 1)
+        clock = std::make_unique<renoka::StartedClock>(renoka::SystemClock().now(), options.speed);
     else
         clock = std::make_unique<renoka::SystemClock>();
     renoka::nameApplication();
@@ -148,6 +163,13 @@ int main(int argc, char** argv) {
     form.runHandler([&] { form.FormShow(); });
     window.showForm();
 
+    // Without a screenshot the chosen day stays on screen and, when it is live, its timers run.
+    if (options.screenshot.isEmpty() && (!options.scene.day.isEmpty() || !options.scene.race.isEmpty())) {
+        QString error;
+        QPixmap unused;
+        if (!renoka::setUpScene(window, form, options.scene, error, unused))
+            std::fprintf(stderr, "renoka: %s\n", error.toLocal8Bit().constData());
+    }
     if (!options.screenshot.isEmpty()) {
         QString error;
         QPixmap dialogShot;

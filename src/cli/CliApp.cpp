@@ -13,11 +13,26 @@ namespace renoka::cli {
 namespace {
 
 void printUsage(std::FILE* err) {
-    std::fputs("使い方: renoka-cli [--home DIR] [--now \"YYYY-MM-DD hh:mm[:ss]\"] [--yes|--no] COMMAND ...\n"
-               "コマンド:\n",
-               err);
+    std::fputs(
+        "使い方: renoka-cli [--home DIR] [--now \"YYYY-MM-DD hh:mm[:ss]\"] [--speed N] [--yes|--no] COMMAND ...\n"
+        "コマンド:\n",
+        err);
     for (const auto& c : commands())
         std::fprintf(err, "  %-10s %s\n", c.name, c.helpUtf8);
+}
+
+// The value of --speed: a whole number from 1 to kMaxSpeed; 0 when it is not one.
+int speedOf(const std::string& text) {
+    bool ok = false;
+    const int speed = QString::fromStdString(text).toInt(&ok);
+    return ok && speed >= 1 && speed <= kMaxSpeed ? speed : 0;
+}
+
+bool takeSpeed(const std::string& value, CliOptions& options, std::FILE* err) {
+    options.speed = speedOf(value);
+    if (options.speed > 0) return true;
+    std::fprintf(err, "--speed は1から%dまでの整数で指定してください: %s\n", kMaxSpeed, value.c_str());
+    return false;
 }
 
 // Reads the options before the command; false on a usage error (message already printed).
@@ -25,7 +40,13 @@ bool parseOptions(const std::vector<std::string>& args, CliOptions& options, std
     size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--home" || a == "--now") {
+        if (a == "--speed") {
+            if (i + 1 >= args.size()) {
+                std::fprintf(err, "%s の値がありません。\n", a.c_str());
+                return false;
+            }
+            if (!takeSpeed(args[++i], options, err)) return false;
+        } else if (a == "--home" || a == "--now") {
             if (i + 1 >= args.size()) {
                 std::fprintf(err, "%s の値がありません。\n", a.c_str());
                 return false;
@@ -47,7 +68,14 @@ bool parseOptions(const std::vector<std::string>& args, CliOptions& options, std
         return false;
     }
     options.command = args[i];
-    options.args.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+    // The clock is made before the command runs, so a live day's own --speed is taken out of its arguments here.
+    for (size_t k = i + 1; k < args.size(); ++k) {
+        if (options.command == "live" && args[k] == "--speed" && k + 1 < args.size()) {
+            if (!takeSpeed(args[++k], options, err)) return false;
+            continue;
+        }
+        options.args.push_back(args[k]);
+    }
     if (options.now && !parseJapanTime(QString::fromStdString(*options.now)).isValid()) {
         std::fprintf(err, "--now の日時が正しくありません: %s\n", options.now->c_str());
         return false;

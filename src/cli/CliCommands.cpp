@@ -12,6 +12,8 @@ int downloadCommand(CliContext& context, const std::vector<std::string>& args);
 int daysCommand(CliContext& context, const std::vector<std::string>& args);
 int loadCommand(CliContext& context, const std::vector<std::string>& args);
 int showCommand(CliContext& context, const std::vector<std::string>& args);
+int liveCommand(CliContext& context, const std::vector<std::string>& args);
+int fetchCommand(CliContext& context, const std::vector<std::string>& args);
 
 namespace {
 
@@ -36,6 +38,8 @@ const std::vector<Command>& commands() {
         {"days", "開催日の一覧を新しい順に表示します", daysCommand},
         {"load", "開催日を読み込み、レース一覧と成績の状態を表示します: load 開催日", loadCommand},
         {"show", "レースを表示します: show 開催日 レース card|entries|check|results|odds", showCommand},
+        {"live", "本日の開催日を時計に従って自動取得します: live 開催日 [--until hh:mm] [--speed N]", liveCommand},
+        {"fetch", "速報データを1回取得します: fetch 開催日 レース odds|results|weights|mining|changes", fetchCommand},
     };
     return table;
 }

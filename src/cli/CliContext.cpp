@@ -25,8 +25,12 @@ bool CliContext::start() {
     m_desktop = std::make_unique<ConsoleDesktop>(m_options.answerYes, m_err, &m_uiThread);
     // What an unattended handler would have shown goes where every message goes: standard error.
     m_desktop->onUnattendedMessage = [this](const std::string& text) { message(text); };
+    // A rehearsal (--speed) without --now starts from the real time of day.
     if (m_options.now)
-        m_clock = std::make_unique<StartedClock>(parseJapanTime(QString::fromStdString(*m_options.now)));
+        m_clock =
+            std::make_unique<StartedClock>(parseJapanTime(QString::fromStdString(*m_options.now)), m_options.speed);
+    else if (m_options.speed > 1)
+        m_clock = std::make_unique<StartedClock>(SystemClock().now(), m_options.speed);
     else
         m_clock = std::make_unique<SystemClock>();
     m_sound = std::make_unique<ProcessSoundPlayer>();

@@ -16,6 +16,7 @@ namespace renoka::cli {
 struct CliOptions {
     std::optional<std::string> home;
     std::optional<std::string> now; // Japan time text of --now
+    int speed = 1;                  // --speed: the clock runs this many times faster
     bool answerYes = false;
     std::string command;
     std::vector<std::string> args;
@@ -34,6 +35,9 @@ public:
     bool started() const { return static_cast<bool>(m_program.form); }
     ConsoleDesktop& console() { return *m_desktop; }
     DataService& dataService() { return m_program.dataService; }
+    const Clock& clock() const { return *m_clock; }
+    // The UI thread's queue: a command that runs for a while runs what worker threads posted to it.
+    PostedTasks& uiThread() { return m_uiThread; }
     std::FILE* out() const { return m_out; }
     std::FILE* err() const { return m_err; }
     // Prints a CP932 message as UTF-8 to standard error.

@@ -31,7 +31,10 @@ int32_t ScriptedJvLink::JVOpen(const std::u16string& dataSpec, const std::u16str
 
 int32_t ScriptedJvLink::JVRTOpen(const std::u16string& dataSpec, const std::u16string& key) {
     calls.push_back("JVRTOpen " + ascii(dataSpec) + " " + ascii(key));
-    return rtOpenResult;
+    if (rtOpenResults.empty()) return rtOpenResult;
+    const int32_t rc = rtOpenResults.front();
+    rtOpenResults.pop_front();
+    return rc;
 }
 
 int32_t ScriptedJvLink::JVStatus() {

@@ -27,6 +27,7 @@ public:
     std::deque<ReadStep> reads;        // JVRead answers in order; 0 when used up
     int32_t closeResult = 0;
     int32_t rtOpenResult = 0;
+    std::deque<int32_t> rtOpenResults; // JVRTOpen answers in order, before rtOpenResult
 
     // Adds a record (CP932 line without CR LF) to the read script.
     void addRecord(std::string record) { reads.push_back({1, std::move(record)}); }

@@ -11,6 +11,9 @@
 #include "jv/JvErrorText.h"
 #include "jv/JvLink.h"
 #include "jv/SoftwareId.h"
+#include "jv/acquisition/AutoAcquisition.h"
+#include "jv/acquisition/OzGetTimeForm.h"
+#include "jv/changes/ChangeNotices.h"
 #include "jv/download/GetDataForm.h"
 #include "platform/FileIo.h"
 #include "raceday/DayLoader.h"
@@ -80,6 +83,35 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
         m_changes.mark(View::Status);
         if (m_previousUnattendedListener) m_previousUnattendedListener(message);
     };
+
+    // The live race day: the fetches run the intakes of what they brought, the timers run the fetches.
+    m_fetches = std::make_unique<RealtimeFetches>(
+        store, m_files, m_folder, FetchPorts{m_ports.jvLink, desktop, m_errorLog, m_ports.clock},
+        FetchControls{DateCombo, DatList, DLlabel, OzFetchList, quiet}, m_changes);
+    m_changeNotices = std::make_unique<ChangeNotices>(store, m_files, m_folder, m_ini, StatusLabel, m_changes);
+    m_acquisition = std::make_unique<AutoAcquisition>(store, m_ini, desktop, m_ports.clock,
+                                                      AcquisitionControls{DateCombo, DatList, RestTimeLabel,
+                                                                          AutoOzCheck, AutoOddsBusy, quiet, OzFetchList,
+                                                                          Timer1, Timer4, HenkoJohoTimer},
+                                                      *m_fetches, *m_changeNotices, m_changes);
+    RealtimeFetches& fetches = *m_fetches;
+    fetches.OzReadBtnClick = [this] { m_odds->OzReadBtnClick(); };
+    fetches.HrReadBtnClick = [this] { m_payouts->HrReadBtnClick(); };
+    fetches.BataijuReadBtnClick = [this] { m_weights->BataijuReadBtnClick(); };
+    fetches.DMReadBtnClick = [this] { m_mining->DMReadBtnClick(); };
+    fetches.DatListClick = showRace;
+    fetches.KaisaiReadBtnClick = [this] { m_changeNotices->KaisaiReadBtnClick(); };
+    fetches.JikuBtnClick = [this] {
+        if (m_mining->JikuBtnClick) m_mining->JikuBtnClick();
+    };
+    // New odds of the race on screen: its bets follow them.
+    fetches.oddsRead = [this](int slot) {
+        if (DatList.itemIndex >= 0 && slot == m_store->CurrentRace && m_raceSelection->KaimeMakeBtnClick)
+            m_raceSelection->KaimeMakeBtnClick();
+    };
+    m_acquisition->DatListClick = showRace;
+    m_acquisition->dayLoading = [this] { return m_dayLoader->loading(); };
+    m_dayLoader->armAutomaticAcquisition = [this] { m_acquisition->armAtDayLoad(); };
 }
 
 TMainForm::~TMainForm() {
@@ -268,6 +300,23 @@ void TMainForm::Timer2Timer() {
     ClockLabel.text = clockText();
 }
 
+std::unique_ptr<TOzGetTimeForm> TMainForm::N8Click() {
+    auto dialog = std::make_unique<TOzGetTimeForm>(m_ini);
+    dialog->FormCreate();
+    return dialog;
+}
+
+std::vector<TMainForm::TimerHandler> TMainForm::timers() {
+    AutoAcquisition& a = *m_acquisition;
+    return {
+        {"Timer1", &Timer1, [&a] { a.Timer1Timer(); }},
+        {"Timer4", &Timer4, [&a] { a.Timer4Timer(); }},
+        {"HenkoJohoTimer", &HenkoJohoTimer, [&a] { a.HenkoJohoTimerTimer(); }},
+        {"Timer3", &Timer3, [&a] { a.Timer3Timer(); }},
+        {"Timer2", &Timer2, [this] { Timer2Timer(); }},
+    };
+}
+
 void TMainForm::logError(const std::string& message) {
     m_errorLog.record(message);
 }
@@ -275,7 +324,8 @@ void TMainForm::logError(const std::string& message) {
 bool TMainForm::runHandler(const std::function<void()>& handler, bool unattended) {
     std::string message;
     {
-        const Desktop::UnattendedScope quiet(m_ports.desktop, unattended);
+        const Desktop::UnattendedScope unattendedScope(m_ports.desktop, unattended);
+        const Clock::WorkScope work(m_ports.clock);
         try {
             handler();
             return true;

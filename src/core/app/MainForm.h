@@ -7,6 +7,7 @@
 #include "frame/IniFile.h"
 #include "frame/ProgramFolder.h"
 #include "frame/Registry.h"
+#include "jv/realtime/RealtimeFetches.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/SoundPlayer.h"
@@ -39,6 +40,9 @@ class DayLoader;
 class OddsBoard;
 class TGetDataForm;
 class TLossRegForm;
+class TOzGetTimeForm;
+class AutoAcquisition;
+class ChangeNotices;
 
 struct MainFormPorts {
     Desktop& desktop;
@@ -72,6 +76,17 @@ public:
     void MakeDataListBtnClick();
     void IniBtnClick();
     void Timer2Timer();
+    // "データ自動取得時刻設定": the dialog of the fetch times as data; a front end shows it while it lives.
+    std::unique_ptr<TOzGetTimeForm> N8Click();
+
+    // The timers of the main window with their handlers, for a front end to tick: each handler runs unattended
+    // through runHandler, whatever ticks it.
+    struct TimerHandler {
+        const char* name;
+        TimerState* state;
+        std::function<void()> handler;
+    };
+    std::vector<TimerHandler> timers();
 
     // Runs a handler the way every front end must: a RenokaError (or any other exception) stops the handler,
     // beeps, shows the message (unless unattended) and appends it to the error log. Returns false when it failed.
@@ -112,6 +127,9 @@ public:
     PayoutIntake& payouts() { return *m_payouts; }
     OddsBoard& oddsBoard() { return *m_oddsBoard; }
     TLossRegForm& lossReg() { return *m_lossReg; }
+    RealtimeFetches& fetches() { return *m_fetches; }
+    AutoAcquisition& acquisition() { return *m_acquisition; }
+    ChangeNotices& changeNotices() { return *m_changeNotices; }
     Desktop& desktop() { return m_ports.desktop; }
     const Clock& clock() const { return m_ports.clock; }
     SoundPlayer& sound() { return m_ports.sound; }
@@ -128,16 +146,24 @@ public:
     WindowGeometry geometry;
     MenuChecks menus;
     FrameVisibility visibility;
-    int RadioGroup1ItemIndex = 0;     // 資金配分: 0 均等, 1 比例
-    ListControl DateCombo;            // day names, newest first
-    ListControl DatList;              // races of the loaded day
-    Label StatusLabel;                // data-service errors and progress of unattended work
-    Label SeiRecLabel;                // results state of the loaded day: 成績記録済 / 成績未記録
-    Label RestTimeLabel;              // time left to the next post, shown on today's day only
-    Label PrgrsText;                  // the progress window's text line (TPrgrsForm)
-    TimerState Timer4{false, 600000}; // automatic race-data fetch
-    Label ClockLabel;                 // Timer2
-    TimerState Timer2{true, 1000};
+    int RadioGroup1ItemIndex = 0;             // 資金配分: 0 均等, 1 比例
+    ListControl DateCombo;                    // day names, newest first
+    ListControl DatList;                      // races of the loaded day
+    Label StatusLabel;                        // data-service errors and progress of unattended work
+    Label SeiRecLabel;                        // results state of the loaded day: 成績記録済 / 成績未記録
+    Label RestTimeLabel;                      // time left to the next post, shown on today's day only
+    Label PrgrsText;                          // the progress window's text line (TPrgrsForm)
+    Label DLlabel;                            // progress and the last error of a real-time fetch
+    TimerState Timer1{false, 40000};          // automatic odds
+    TimerState Timer4{false, 600000};         // automatic race-data fetch
+    TimerState HenkoJohoTimer{false, 300000}; // change notices
+    TimerState Timer3{true, 1000};            // countdown to the post
+    Label ClockLabel;                         // Timer2
+    TimerState Timer2{true, 500};
+    bool AutoOzCheck = false;  // ｵｯｽﾞ自動取得 (hidden check box, also a menu item)
+    bool AutoOddsBusy = false; // an automatic odds round runs
+    QuietFlags quiet;
+    std::vector<std::string> OzFetchList;
     bool closeRequested = false;
 
     SortedStringList TrackedHorses{SortedStringList::Duplicates::Ignore};
@@ -172,6 +198,9 @@ private:
     std::unique_ptr<RaceSelection> m_raceSelection;
     std::unique_ptr<DayLoader> m_dayLoader;
     std::unique_ptr<TLossRegForm> m_lossReg;
+    std::unique_ptr<RealtimeFetches> m_fetches;
+    std::unique_ptr<ChangeNotices> m_changeNotices;
+    std::unique_ptr<AutoAcquisition> m_acquisition;
 };
 
 // The settings file of a program folder.

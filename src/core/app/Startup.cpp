@@ -50,6 +50,8 @@ bool ensureDemoProvider(const std::filesystem::path& programDir, const Clock& cl
 
 StartedProgram startProgram(const std::filesystem::path& programDir, const FrontEndPorts& ports) {
     StartedProgram program;
+    // Starting up is work, not waiting: a rehearsal clock does not race ahead meanwhile.
+    const Clock::WorkScope work(ports.clock);
     try {
         program.dataService = createDataService(programDir, ports.clock);
         if (!program.dataService.link) {

@@ -20,8 +20,9 @@ QDateTime SystemClock::now() const {
     return toJapanTime(QDateTime::currentDateTimeUtc());
 }
 
-StartedClock::StartedClock(const QDateTime& start, int speed) : m_start(toJapanTime(start)), m_speed(speed) {
-    m_running.start();
+StartedClock::StartedClock(const QDateTime& start, int speed)
+    : m_start(toJapanTime(start)), m_speed(speed < 1 ? 1 : speed) {
+    m_phase.start();
 }
 
 QDateTime StartedClock::now() const {
@@ -29,7 +30,24 @@ QDateTime StartedClock::now() const {
 }
 
 qint64 StartedClock::steadyMs() const {
-    return m_running.elapsed() * m_speed;
+    const std::lock_guard lock(m_mutex);
+    return m_banked + m_phase.elapsed() * (m_working > 0 ? 1 : m_speed);
+}
+
+void StartedClock::bank() const {
+    m_banked += m_phase.restart() * (m_working > 0 ? 1 : m_speed);
+}
+
+void StartedClock::workStarted() const {
+    const std::lock_guard lock(m_mutex);
+    if (m_working == 0) bank();
+    ++m_working;
+}
+
+void StartedClock::workEnded() const {
+    const std::lock_guard lock(m_mutex);
+    if (m_working == 1) bank();
+    if (m_working > 0) --m_working;
 }
 
 QDateTime parseJapanTime(const QString& text) {

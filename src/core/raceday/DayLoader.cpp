@@ -8,6 +8,7 @@
 #include "frame/FrameState.h"
 #include "frame/IniFile.h"
 #include "frame/ProgramFolder.h"
+#include "jv/acquisition/AutoAcquisition.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/FileIo.h"
@@ -46,15 +47,16 @@ bool blankYear(std::string_view record) {
 } // namespace
 
 bool DayLoader::automaticDay(std::string_view dayName, const QDateTime& now) {
-    const auto nameOf = [](const QDate& d) {
-        return dayNameOfDate(d.toString(QStringLiteral("yyyyMMdd")).toStdString());
-    };
-    if (dayName == nameOf(now.date())) return true;
-    return dayName == nameOf(now.date().addDays(1)) && now.toString(QStringLiteral("hhmm")) >= QLatin1String("1800");
+    return AutoAcquisition::liveDay(std::string(dayName), now);
 }
 
 void DayLoader::DateComboChange() {
     DayControls& m = m_c;
+    struct LoadingScope {
+        bool& flag;
+        explicit LoadingScope(bool& f) : flag(f) { flag = true; }
+        ~LoadingScope() { flag = false; }
+    } loadingScope(m_loading);
     RaceDayStore& store = m_store;
     const int index = m.DateCombo.itemIndex;
     if (index < 0 || index >= static_cast<int>(m.DateCombo.items.size())) return;
@@ -123,7 +125,7 @@ void DayLoader::DateComboChange() {
     m.RaceAmounts.assign(kSlotCount, amount);
 
     // 16.-17. The automatic acquisition of this day, then the first race.
-    armAutomaticAcquisition(day);
+    if (armAutomaticAcquisition) armAutomaticAcquisition();
     if (!m.DatList.items.empty()) {
         m.DatList.itemIndex = 0;
         if (DatListClick) DatListClick();
@@ -253,12 +255,6 @@ void DayLoader::buildVenues() {
         m.VenueList.add(std::string(course) + JyoName(course, 2));
         store.setOzGetTimes(slot, before);
     }
-}
-
-void DayLoader::armAutomaticAcquisition(const std::string& day) {
-    DayControls& m = m_c;
-    m.Timer4.intervalMs = m_ini.readInteger("Time", "AutoRdataGet", 10, 1, kMinutesPerDay) * 60 * 1000;
-    if (automaticDay(day, m_clock.now())) m.Timer4.enabled = true;
 }
 
 void DayLoader::DirectReadBtnClick() {

@@ -63,6 +63,8 @@ public:
     std::function<void()> DatListClick;
     // The race list was emptied or filled: the other lists of the day's races follow it.
     std::function<void()> raceListChanged;
+    // Arms the automatic acquisition of the loaded day, after its fetch times are set (the main form connects it).
+    std::function<void()> armAutomaticAcquisition;
 
     // Loads the day chosen in the day list (DateCombo.itemIndex).
     void DateComboChange();
@@ -73,6 +75,8 @@ public:
 
     // Whether every runner record read at the last load holds final results.
     bool resultsState() const { return m_resultsState; }
+    // True while DateComboChange runs: the store holds half a day.
+    bool loading() const { return m_loading; }
     // Whether the automatic acquisition runs for a day: today, or tomorrow from 18:00 on.
     static bool automaticDay(std::string_view dayName, const QDateTime& now);
 
@@ -83,7 +87,6 @@ private:
     void loadPayouts();
     void loadPreviousRaces();
     void buildVenues();
-    void armAutomaticAcquisition(const std::string& day);
 
     RaceDayStore& m_store;
     const ProgramFolder& m_folder;
@@ -97,6 +100,7 @@ private:
     // Buffers kept across loads: a day reads some 500 history files and a runner file per course.
     RecordFile m_runners{records::SE};
     RecordFile m_history{records::SE};
+    bool m_loading = false;
 };
 
 } // namespace renoka

@@ -54,12 +54,25 @@ void DayFileStore::store(const fs::path& file, CachedFile& cached) {
     m_cache.erase(key);
 }
 
+void DayFileStore::unchanged(const fs::path& file) {
+    // Outside a batch nothing is kept between updates.
+    if (!m_batching) m_cache.erase(file.native());
+}
+
 void DayFileStore::keyedMerge(const fs::path& file, std::string_view line, BlankLineRule rule, int keyPos, int keyLen) {
     CachedFile& cached = load(file);
     auto& lines = cached.lines;
     const std::string_view key = keyOf(line, keyPos, keyLen);
     auto match =
         std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return keyOf(l, keyPos, keyLen) == key; });
+    // The same record again (every real-time answer repeats what it said before) into a file already in order
+    // leaves the file as it is: nothing to write.
+    if (match != lines.end() && *match == line && (cached.sorted || std::is_sorted(lines.begin(), lines.end())) &&
+        !(rule == BlankLineRule::DropFirst && !lines.empty() && blankLine(lines.front()))) {
+        cached.sorted = true;
+        unchanged(file);
+        return;
+    }
     if (cached.sorted) {
         // The lines are sorted already: moving one line to its place gives what a full sort gives.
         if (match != lines.end()) lines.erase(match);
@@ -82,9 +95,52 @@ void DayFileStore::putRunnerLine(const fs::path& file, int lineIndex, std::strin
     checkIndex(lineIndex, kRunnerLines, "出走馬の行");
     CachedFile& cached = load(file);
     auto& lines = cached.lines;
+    if (lines.size() >= static_cast<size_t>(kRunnerLines) && lines[static_cast<size_t>(lineIndex)] == line) {
+        unchanged(file);
+        return;
+    }
     if (lines.size() < static_cast<size_t>(kRunnerLines))
         lines.resize(kRunnerLines, std::string(kRunnerLineBytes, ' '));
     lines[static_cast<size_t>(lineIndex)].assign(line);
+    cached.sorted = false;
+    store(file, cached);
+}
+
+void DayFileStore::replaceOrInsert(const fs::path& file, std::string_view line, BlankLineRule rule, int keyPos,
+                                   int keyLen) {
+    CachedFile& cached = load(file);
+    auto& lines = cached.lines;
+    const std::string_view key = keyOf(line, keyPos, keyLen);
+    auto match =
+        std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return keyOf(l, keyPos, keyLen) == key; });
+    const bool dropsBlank = rule == BlankLineRule::DropFirst && !lines.empty() && blankLine(lines.front());
+    if (match != lines.end() && *match == line && !dropsBlank) {
+        unchanged(file);
+        return;
+    }
+    if (match != lines.end()) {
+        match->assign(line);
+    } else {
+        auto at = std::upper_bound(lines.begin(), lines.end(), line,
+                                   [](std::string_view a, const std::string& b) { return a < std::string_view(b); });
+        lines.insert(at, std::string(line));
+    }
+    cached.sorted = false;
+    if (rule == BlankLineRule::DropFirst && !lines.empty() && blankLine(lines.front())) lines.erase(lines.begin());
+    store(file, cached);
+}
+
+std::vector<std::string> DayFileStore::lines(const fs::path& file) {
+    if (m_batching) {
+        auto it = m_cache.find(file.native());
+        if (it != m_cache.end()) return it->second.lines;
+    }
+    return loadLines(file);
+}
+
+void DayFileStore::replaceLines(const fs::path& file, std::vector<std::string> lines) {
+    CachedFile& cached = m_cache[file.native()];
+    cached.lines = std::move(lines);
     cached.sorted = false;
     store(file, cached);
 }

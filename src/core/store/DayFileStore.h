@@ -1,6 +1,7 @@
 #pragma once
 // Every update of the data files goes through this store: the keyed merge of one record into a file of sorted
-// record lines, and the runner files of 216 fixed lines. Outside a batch each update is written at once. In a
+// record lines, and the runner files of 216 fixed lines. Outside a batch each update is written at once; an update
+// that leaves a file as it was writes nothing. In a
 // batch (a stored download) the store keeps the files it merged in memory and writes each once when the batch
 // is flushed, giving exactly the bytes that writing after every record gives.
 #include <filesystem>
@@ -28,6 +29,15 @@ public:
     // Sets one line (0..215) of a runner file; a missing file starts as 216 lines of 553 blanks. A file with
     // fewer lines is first filled up to 216 with blank lines.
     void putRunnerLine(const std::filesystem::path& file, int lineIndex, std::string_view line);
+    // Replaces the first line whose key equals the record's in place, without sorting; a record with a new key is
+    // inserted where a binary search of the lines puts it (its sorted place in a sorted file). Then the blank-line
+    // rule. The change-notice files keep their lines this way.
+    void replaceOrInsert(const std::filesystem::path& file, std::string_view line, BlankLineRule rule, int keyPos,
+                         int keyLen);
+    // The lines of a file as the store holds them: a file changed in the batch is read from memory.
+    std::vector<std::string> lines(const std::filesystem::path& file);
+    // Replaces the whole file with the lines.
+    void replaceLines(const std::filesystem::path& file, std::vector<std::string> lines);
     // Whether the file exists on disk or in the batch.
     bool exists(const std::filesystem::path& file) const;
 
@@ -49,6 +59,8 @@ private:
     };
     CachedFile& load(const std::filesystem::path& file);
     void store(const std::filesystem::path& file, CachedFile& cached);
+    // An update that left the file as it was: nothing is written.
+    void unchanged(const std::filesystem::path& file);
 
     bool m_batching = false;
     std::unordered_map<std::string, CachedFile> m_cache; // by native path

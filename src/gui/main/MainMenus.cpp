@@ -11,6 +11,7 @@ namespace renoka {
 MainMenus::MainMenus(QMenuBar& bar) : m_bar(bar) {
     buildFileMenu();
     buildSettingsMenu();
+    buildLiveMenu();
     buildKaimeMenu();
     buildDeliveryMenu();
     buildMasterMenu();
@@ -80,6 +81,22 @@ void MainMenus::buildSettingsMenu() {
     addItem(folders, "N28", "買い目ﾌｧｲﾙﾌｫﾙﾀﾞ指定(&K)", "投票ファイル(.BET)を書き出すフォルダを指定します");
     addItem(folders, "QRV1", "QRV投票プラグイン２フォルダ指定",
             "QRV投票プラグイン２がインストールされているフォルダを指定します");
+}
+
+void MainMenus::buildLiveMenu() {
+    // The real-time fetches of the race day, those without a button in the window too.
+    QMenu& live = *addMenu("速報(&R)");
+    addItem(live, "SokuhoOddsBtn", "速報ｵｯｽﾞ(&O)", "表示中のレースの速報オッズを取得します");
+    addItem(live, "KekkaGetBtn", "結果情報(&K)", "この開催日のレース結果と払戻を取得します");
+    addItem(live, "GetBataijuBtn", "馬体重(&B)", "この開催日の馬体重を取得します");
+    addItem(live, "GetDMBtn", "ﾏｲﾆﾝｸﾞ(&M)", "この開催日のマイニング予想を取得します");
+    addItem(live, "GetKaisaiBtn", "変更情報(&H)", "この開催日の変更情報（天候馬場・発走時刻変更など）を取得します");
+    addItem(live, "KaisaiReadBtn", "開催読込(&R)", "取得済みの発走時刻変更を読み込み、オッズの取得時刻を直します");
+    live.addSeparator();
+    QAction* automatic =
+        addItem(live, "AutoOzCheck", "ｵｯｽﾞ自動取得(&A)", "各レースの発走前に速報オッズを自動で取得します");
+    automatic->setCheckable(true);
+    addItem(live, "NextRaceBtn", "直前ﾚｰｽ(&N)", "次に発走するレースを表示します");
 }
 
 void MainMenus::buildKaimeMenu() {

@@ -40,6 +40,7 @@ private:
 
     void buildFileMenu();
     void buildSettingsMenu();
+    void buildLiveMenu();
     void buildKaimeMenu();
     void buildDeliveryMenu();
     void buildMasterMenu();

@@ -6,6 +6,7 @@
 #include "download/GetDataDialog.h"
 #include "grid/GridView.h"
 #include "main/EntriesPage.h"
+#include "main/LiveControls.h"
 #include "main/MainMenus.h"
 #include "main/OddsPage.h"
 #include "main/RaceCardPage.h"
@@ -61,6 +62,9 @@ MainWindow::MainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent), 
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(uiText(TMainForm::Caption));
     m_menus = std::make_unique<MainMenus>(*menuBar());
+    m_live = new LiveControls(
+        form, *m_menus, [this](const std::function<void()>& handler, bool unattended) { run(handler, unattended); },
+        this);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -78,7 +82,7 @@ MainWindow::MainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent), 
     m_clockTimer->setObjectName(QStringLiteral("Timer2"));
     // The clock is unattended work: a failure goes to the status label and the log, never to a dialog.
     connect(m_clockTimer, &QTimer::timeout, this, [this] { run([this] { m_form.Timer2Timer(); }, true); });
-    m_timers.emplace_back(*m_clockTimer, m_form.Timer2);
+    m_timers.emplace_back(*m_clockTimer, m_form.Timer2, m_form.clock());
 
     placeWindow();
     showForm();
@@ -148,11 +152,14 @@ QWidget* MainWindow::buildListPanel() {
     m_restTimeLabel->setObjectName(QStringLiteral("RestTimeLabel"));
     m_restTimeLabel->setAlignment(Qt::AlignCenter);
     m_restTimeLabel->setStatusTip(uiText("次のレースの発走までの時間"));
+    // "発走までの残り時間：hh:nn:ss" is wider than the panel: it takes two lines there.
+    m_restTimeLabel->setWordWrap(true);
 
     layout->addWidget(dayCaption);
     layout->addWidget(m_dateCombo);
     layout->addWidget(m_seiRecLabel);
     layout->addWidget(m_restTimeLabel);
+    layout->addWidget(m_live->fetchButtons());
     layout->addWidget(raceCaption);
     layout->addWidget(m_datList, 1);
     // Wide enough for a day name and the drop-down arrow; the race names ("東京11R") are shorter.
@@ -247,6 +254,7 @@ void MainWindow::buildStatusBar() {
     m_clockLabel->setObjectName(QStringLiteral("ClockLabel"));
     m_clockLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_clockLabel->setMinimumWidth(m_clockLabel->fontMetrics().horizontalAdvance(uiText("00時00分00秒")) + 8);
+    statusBar()->addWidget(m_live->dlLabel(), 1);
     statusBar()->addWidget(m_statusLabel, 1);
     statusBar()->addWidget(m_progressLabel, 1);
     statusBar()->addPermanentWidget(m_clockLabel);
@@ -338,6 +346,7 @@ void MainWindow::showChanges(const ViewChanges& changes) {
     m_oddsPage->showForm();
     for (TimerBinding& timer : m_timers)
         timer.sync();
+    m_live->showForm();
 }
 
 void MainWindow::run(const std::function<void()>& handler, bool unattended) {
@@ -433,6 +442,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     m_clockTimer->stop();
+    m_live->stopTimers();
     event->accept();
 }
 

@@ -20,6 +20,7 @@ class QTimer;
 namespace renoka {
 
 class EntriesPage;
+class LiveControls;
 class MainMenus;
 class OddsPage;
 class RaceCardPage;
@@ -39,6 +40,7 @@ public:
     RaceCardPage& raceCardPage() const { return *m_cardPage; }
     EntriesPage& entriesPage() const { return *m_entriesPage; }
     OddsPage& oddsPage() const { return *m_oddsPage; }
+    LiveControls& live() const { return *m_live; }
     // Shows the form's lists, labels, checks and visibility as they are now.
     void showForm();
     // Redraws what a handler changed.
@@ -79,6 +81,7 @@ private:
 
     TMainForm& m_form;
     std::unique_ptr<MainMenus> m_menus;
+    LiveControls* m_live = nullptr;
     QWidget* m_listPanel = nullptr;
     QComboBox* m_dateCombo = nullptr;
     QListWidget* m_datList = nullptr;

@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 #include "app/MainForm.h"
+#include "jv/acquisition/AutoAcquisition.h"
 #include "main/MainWindow.h"
 
 #include "base/Cp932.h"
@@ -124,6 +125,14 @@ bool setUpScene(MainWindow& window, TMainForm& form, const ScreenshotScene& scen
         }
         window.pages().setCurrentIndex(tab);
     }
+    // The clock and the countdown as their timers would show them a moment later.
+    form.runHandler(
+        [&form] {
+            form.Timer2Timer();
+            form.acquisition().Timer3Timer();
+        },
+        true);
+    window.showForm();
     QApplication::processEvents();
     if (!scene.show.isEmpty() && !showExtra(window, form, scene.show, dialogShot)) {
         error = QStringLiteral("--show の値が正しくありません: ") + scene.show;

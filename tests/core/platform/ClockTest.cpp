@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QThread>
+
 #include <cstdlib>
 #include <ctime>
 
@@ -59,6 +61,30 @@ TEST(StartedClockTest, StartsAtTheChosenMomentAndRuns) {
     EXPECT_GE(elapsed, 0);
     EXPECT_LT(elapsed, 5000);
     EXPECT_EQ(clock.now().offsetFromUtc(), 9 * 3600);
+}
+
+// A rehearsal clock races through the waiting, but a handler's work takes it the real time it takes. The bounds
+// are wide: only which pace each phase ran at is checked, not how long the machine took.
+TEST(StartedClockTest, ARehearsalRunsFastWhileWaitingAndAtTheRealPaceWhileWorking) {
+    StartedClock clock(parseJapanTime(QStringLiteral("2026-12-06 10:30")), 1000);
+    EXPECT_EQ(clock.speed(), 1000);
+    const qint64 t0 = clock.steadyMs();
+    QThread::msleep(20);
+    const qint64 waited = clock.steadyMs() - t0;
+    EXPECT_GE(waited, 20 * 1000);
+    qint64 worked = 0;
+    {
+        const Clock::WorkScope work(clock);
+        const Clock::WorkScope nested(clock);
+        const qint64 t1 = clock.steadyMs();
+        QThread::msleep(20);
+        worked = clock.steadyMs() - t1;
+    }
+    EXPECT_GE(worked, 20);
+    EXPECT_LT(worked, 20 * 1000 / 4) << "work runs at the real pace";
+    const qint64 t2 = clock.steadyMs();
+    QThread::msleep(20);
+    EXPECT_GE(clock.steadyMs() - t2, 20 * 1000) << "fast again once the work is done";
 }
 
 } // namespace

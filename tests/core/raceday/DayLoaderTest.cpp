@@ -72,7 +72,8 @@ struct TimingCase {
 
 class TimingSettingsTest : public DayLoaderTest, public testing::WithParamInterface<TimingCase> {};
 
-// Minutes that would overflow when made milliseconds or negated are not used: the default takes their place.
+// Minutes that would overflow when made milliseconds or negated are not used: the default takes their place. An
+// interval of 0 stays 0 (the timer then has no effect).
 TEST_P(TimingSettingsTest, OnlyMinutesWithinADayArmTheFetches) {
     writeBytes(dir / "renoka.ini", std::string("[Time]\r\nAutoOzGet=") + GetParam().autoOzGet +
                                        "\r\nAutoRdataGet=" + GetParam().autoRdataGet + "\r\n");
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, TimingSettingsTest,
                          testing::Values(TimingCase{"15", "30", "1525", 30 * 60000},
                                          TimingCase{"0", "1440", "1540", 1440 * 60000},
                                          TimingCase{"-2147483648", "40000", "1530", 10 * 60000},
-                                         TimingCase{"2147483647", "0", "1530", 10 * 60000},
+                                         TimingCase{"2147483647", "0", "1530", 0},
                                          TimingCase{"1440", "-5", "1530", 10 * 60000}));
 
 struct ResultsCase {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sys/stat.h>
+
 using namespace renoka;
 using namespace renoka::test;
 
@@ -152,5 +155,78 @@ TEST(DayFileStoreBatchTest, AFileThatCannotBeWrittenLeavesTheOthersWrittenAndRep
     EXPECT_THROW(store.endBatch(), std::exception);
     EXPECT_EQ(loadLines(dir / "b"), (std::vector<std::string>{line(kB, "b")}));
 }
+
+struct RewriteCase {
+    const char* name;
+    std::vector<std::string> before;
+    std::function<void(DayFileStore&, const fs::path&)> update;
+    bool rewritten;
+};
+
+void PrintTo(const RewriteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+std::vector<std::string> runnerLines() {
+    std::vector<std::string> lines(216, std::string(553, ' '));
+    lines[1] = line(kB, "b");
+    return lines;
+}
+
+class UnchangedFileTest : public testing::TestWithParam<RewriteCase> {};
+
+// The real-time answers repeat what they said before: an update that changes nothing must not rewrite the file.
+TEST_P(UnchangedFileTest, IsNotWrittenAgain) {
+    for (bool batched : {false, true}) {
+        TempDir dir;
+        const fs::path file = dir / "f";
+        saveLines(file, GetParam().before);
+        struct stat before {};
+        ::stat(file.c_str(), &before);
+        DayFileStore store;
+        if (batched) store.beginBatch();
+        GetParam().update(store, file);
+        if (batched) store.endBatch();
+        struct stat after {};
+        ::stat(file.c_str(), &after);
+        EXPECT_EQ(before.st_ino != after.st_ino, GetParam().rewritten) << (batched ? "batched" : "direct");
+    }
+}
+
+const std::vector<std::string> kSorted{line(kA, "a"), line(kB, "b"), line(kC, "c")};
+
+INSTANTIATE_TEST_SUITE_P(
+    Updates, UnchangedFileTest,
+    testing::Values(
+        RewriteCase{"SameRecordMerged", kSorted,
+                    [](DayFileStore& s, const fs::path& f) { s.keyedMerge(f, line(kB, "b"), BlankLineRule::Keep); },
+                    false},
+        RewriteCase{"ChangedRecordMerged", kSorted,
+                    [](DayFileStore& s, const fs::path& f) { s.keyedMerge(f, line(kB, "B"), BlankLineRule::Keep); },
+                    true},
+        RewriteCase{"SameRecordMergedIntoAnUnsortedFile",
+                    {line(kB, "b"), line(kA, "a")},
+                    [](DayFileStore& s, const fs::path& f) { s.keyedMerge(f, line(kB, "b"), BlankLineRule::Keep); },
+                    true},
+        RewriteCase{
+            "SameRecordMergedWhereABlankLineGoes",
+            {std::string(10, ' '), line(kA, "a"), line(kB, "b")},
+            [](DayFileStore& s, const fs::path& f) { s.keyedMerge(f, line(kB, "b"), BlankLineRule::DropFirst); },
+            true},
+        RewriteCase{"SameRunnerLine", runnerLines(),
+                    [](DayFileStore& s, const fs::path& f) { s.putRunnerLine(f, 1, line(kB, "b")); }, false},
+        RewriteCase{"OtherRunnerLine", runnerLines(),
+                    [](DayFileStore& s, const fs::path& f) { s.putRunnerLine(f, 1, line(kB, "x")); }, true},
+        RewriteCase{"SameNoticeReplaced", kSorted,
+                    [](DayFileStore& s, const fs::path& f) {
+                        s.replaceOrInsert(f, line(kA, "a"), BlankLineRule::Keep, 12, 16);
+                    },
+                    false},
+        RewriteCase{"NewNoticeInserted", kSorted,
+                    [](DayFileStore& s, const fs::path& f) {
+                        s.replaceOrInsert(f, line("2026120805050813", "n"), BlankLineRule::Keep, 12, 16);
+                    },
+                    true}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace

@@ -7,8 +7,8 @@
 namespace renoka::demo {
 
 // Stored files: the cards of the coming race days published the evening before the first of them, the results,
-// payouts and confirmed odds of the earlier race days published on the Monday after, and the runs at local
-// racecourses and abroad published the day after.
+// payouts and confirmed odds of every race day (the earlier ones and the coming ones) published on the Monday
+// after, and the runs at local racecourses and abroad published the day after.
 void writeStored(const DemoWorld& world, FileSink& sink);
 
 // Real-time files of the coming race days: odds snapshots, results, body weights, mining forecasts and change

@@ -24,7 +24,9 @@ DemoDate mondayAfter(const DemoDate& day) {
     return d;
 }
 
-void writeResultsOfDay(const DemoWorld& world, const RaceDay& day, FileSink& sink) {
+// `stem` names the files after their record type: "ra-<day>" for the earlier race days; the coming race days put
+// the day first ("<day>-ra"), which keeps their confirmed results apart from their cards ("ra-<day>").
+void writeResultsOfDay(const DemoWorld& world, const RaceDay& day, FileSink& sink, bool dayFirst) {
     const DemoDate monday = mondayAfter(day.date);
     // Saturday's files a little before Sunday's, so that they come out in race-day order.
     const int minute = 10 * 60 + (day.date.weekday() == 0 ? 10 : 0);
@@ -44,12 +46,13 @@ void writeResultsOfDay(const DemoWorld& world, const RaceDay& day, FileSink& sin
         }
     }
     const std::string ymd = day.date.ymd();
-    sink.write(storedName(Moment::at(monday, minute, 0), "ra-" + ymd), ra);
-    sink.write(storedName(Moment::at(monday, minute, 1), "se-" + ymd), se);
-    sink.write(storedName(Moment::at(monday, minute, 2), "hr-" + ymd), hr);
-    sink.write(storedName(Moment::at(monday, minute, 3), "tm-" + ymd), tm);
+    const auto name = [&](const std::string& type) { return dayFirst ? ymd + "-" + type : type + "-" + ymd; };
+    sink.write(storedName(Moment::at(monday, minute, 0), name("ra")), ra);
+    sink.write(storedName(Moment::at(monday, minute, 1), name("se")), se);
+    sink.write(storedName(Moment::at(monday, minute, 2), name("hr")), hr);
+    sink.write(storedName(Moment::at(monday, minute, 3), name("tm")), tm);
     for (int t = 1; t <= 6; ++t)
-        sink.write(storedName(Moment::at(monday, minute, 3 + t), fmt("o%d-", t) + ymd),
+        sink.write(storedName(Moment::at(monday, minute, 3 + t), name(fmt("o%d", t))),
                    odds[static_cast<size_t>(t - 1)]);
 }
 
@@ -92,9 +95,13 @@ void writeOutside(const DemoWorld& world, FileSink& sink) {
 
 void writeStored(const DemoWorld& world, FileSink& sink) {
     for (const RaceDay& day : world.history)
-        writeResultsOfDay(world, day, sink);
+        writeResultsOfDay(world, day, sink, false);
     writeOutside(world, sink);
     writeCards(world, sink);
+    // The coming race days' confirmed results too, on the Monday after: a download made after that Monday holds
+    // the same day as a program that followed it live (the simulator serves nothing before its time).
+    for (const RaceDay& day : world.upcoming)
+        writeResultsOfDay(world, day, sink, true);
 }
 
 } // namespace renoka::demo

@@ -73,6 +73,9 @@ int32_t SimJvLink::JVOpen(const std::u16string& dataSpec, const std::u16string& 
     if (const int32_t fault = m_faults.due(SimCall::JVOpen)) return fault;
 
     std::vector<ProviderFile> files = m_provider.storedFiles();
+    // Nothing is served before the provider published it: the clock's now is the latest a file may carry.
+    const std::string now = toJapanTime(m_clock->now()).toString(QStringLiteral("yyyyMMddHHmmss")).toStdString();
+    std::erase_if(files, [&now](const ProviderFile& f) { return f.stamp > now; });
     // A set-up (option 3) takes every stored file whatever the from-time; the others only what is newer.
     if (option != 3) std::erase_if(files, [&from](const ProviderFile& f) { return f.stamp <= from; });
     if (files.empty()) return NoNewerData;
