@@ -128,9 +128,16 @@ void EntriesTable::sisushutubaBtnClick() {
         const int prevCarried = fieldInt(prev, 289, 3);
         set(22, prevCarried > 0 ? fmt("%4.1f", prevCarried / 10.0) : std::string());
         // A sort may have left another horse's texts in the row; the columns written nowhere else start empty.
-        // Columns 24 to 29 (candidates and marks) come with the axis-and-partner marks.
         for (int c = 23; c <= 35; ++c)
             set(c, {});
+        // The classification and the marks as the race selection left them in the work record (the clicks on
+        // the entries-check grid change only that grid).
+        set(24, w.AxisCandidate[h] > 0 ? t.circle : std::string());
+        set(25, w.PartnerCandidate[h] > 0 ? t.circle : std::string());
+        set(26, w.ExcludedHorse[h] > 0 ? t.circle : std::string());
+        set(27, w.AxisMark[h] ? t.nu : std::string());
+        set(28, w.Partner1Mark[h] ? t.nu : std::string());
+        set(29, w.Partner2Mark[h] ? t.nu : std::string());
         const int placing = fieldInt(se, 335, 2);
         set(36, placing >= 1 ? fmt("%2d", placing) : t.fwSpace);
         const int popularity = fieldInt(se, 364, 2);

@@ -109,6 +109,9 @@ void clearOddsTables(RaceWork& work) {
     work.SantanNinki.fill(0);
     work.BracketNinki.fill(0);
     work.BracketRate.fill(0.0);
+    // New odds make the marks picked from the old ones stale; the exclusion mark stays until the next day.
+    for (auto* marks : {&work.AxisMark, &work.Partner1Mark, &work.Partner2Mark})
+        marks->fill(0);
 }
 
 } // namespace renoka

@@ -53,7 +53,7 @@ struct HorseRankLists {
 void readWinPlace(std::string_view o1, int horses, RaceWork& work, HorseRankLists& lists);
 
 // Clears what the odds intake rebuilds for a race: the win and place tables, every combination table and the
-// per-bracket values.
+// per-bracket values, and the axis and partner marks picked from the old odds.
 void clearOddsTables(RaceWork& work);
 
 } // namespace renoka

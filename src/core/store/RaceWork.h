@@ -72,6 +72,16 @@ struct RaceWork {
     // the horse's last three furlongs within its previous race (0 = none).
     std::array<int32_t, kHorseCount> Bataiju, BataijuZogen, ZensoF3Rank;
 
+    // --- Axis and partner marks ----------------------------------------------------------------------------
+    // Element j - 1 is horse number j. The classification of the race: above 0 = axis candidate, partner
+    // candidate, excluded horse (the classification writes 1). The marks the bets are built from: 1 = marked.
+    // The exclusion mark survives the classification; only a day load clears it.
+    std::array<int32_t, kHorseCount> AxisCandidate, PartnerCandidate, ExcludedHorse;
+    std::array<uint8_t, kHorseCount> AxisMark, Partner1Mark, Partner2Mark, ExclusionMark;
+    // The race's pattern letter "A".."G" (empty until its odds and forecasts were taken in); the pattern axis
+    // picks its horse by it.
+    ShortText PatternLetter;
+
     // --- Entries table ratings -----------------------------------------------------------------------------
 
     // --- Payout tables and results -------------------------------------------------------------------------
