@@ -8,6 +8,8 @@
 #include "analysis/OddsTimeSeries.h"
 #include "base/Cp932.h"
 #include "base/Errors.h"
+#include "betting/AxisPartnerMarks.h"
+#include "betting/UserKaimeForm.h"
 #include "jv/JvErrorText.h"
 #include "jv/JvLink.h"
 #include "jv/SoftwareId.h"
@@ -54,6 +56,9 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     m_payouts = std::make_unique<PayoutIntake>(store, m_folder, DatList, m_changes);
     m_oddsBoard = std::make_unique<OddsBoard>(store, m_changes);
     m_raceCard = std::make_unique<RaceCard>(store, m_folder, desktop, DatList, TrackedHorses, m_changes);
+    // The marks read the dialog's controls as they stand.
+    m_userKaime = std::make_unique<TUserKaimeForm>(m_folder, m_ini, desktop, SetNameLabel, m_changes);
+    m_marks = std::make_unique<AxisPartnerMarks>(store, m_entries->StringGrid8, m_userKaime->Controls, m_changes);
     m_raceSelection = std::make_unique<RaceSelection>(store, desktop, DatList, *m_raceCard, *m_entries, *m_payouts,
                                                       visibility, m_changes);
     m_dayLoader =
@@ -73,6 +78,16 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     m_raceCard->DatListClick = showRace;
     m_payouts->DatListClick = showRace;
     m_entries->raceHeading = [this] { return m_raceCard->heading(); };
+    // A shown race gets its marks before its bets; a click on a mark rebuilds the bets. New forecasts or odds
+    // give every race its pattern letter and its pattern axis.
+    m_raceSelection->JikuHimoBtnClick = [this] { m_marks->JikuHimoBtnClick(); };
+    m_marks->KaimeMakeBtnClick = [this] {
+        if (m_raceSelection->KaimeMakeBtnClick) m_raceSelection->KaimeMakeBtnClick();
+    };
+    m_mining->JikuBtnClick = [this] {
+        m_marks->assignPatternLetters();
+        m_marks->JikuBtnClick();
+    };
     // The loss register chooses among the races of the loaded day.
     m_dayLoader->raceListChanged = [this] { m_lossReg->fillRaceList(DatList.items); };
 
@@ -208,6 +223,8 @@ void TMainForm::FormCreate() {
     // The long-lived loss register is made with the window. A register file that cannot be read must not keep
     // the program from starting: it says why and starts with an empty register.
     runHandler([this] { m_lossReg->FormCreate(); });
+    // So is the axis-and-partner dialog; a set file that cannot be read leaves the built-in sets in use.
+    runHandler([this] { m_userKaime->FormCreate(); });
 
     visibility.TekiAnaBtn = true;
     visibility.TekiAnaBtn2 = true;

@@ -43,6 +43,8 @@ class TLossRegForm;
 class TOzGetTimeForm;
 class AutoAcquisition;
 class ChangeNotices;
+class AxisPartnerMarks;
+class TUserKaimeForm;
 
 struct MainFormPorts {
     Desktop& desktop;
@@ -130,6 +132,9 @@ public:
     RealtimeFetches& fetches() { return *m_fetches; }
     AutoAcquisition& acquisition() { return *m_acquisition; }
     ChangeNotices& changeNotices() { return *m_changeNotices; }
+    // The axis and partner marks of the shown race and the axis-and-partner dialog (K1Click shows it).
+    AxisPartnerMarks& marks() { return *m_marks; }
+    TUserKaimeForm& userKaime() { return *m_userKaime; }
     Desktop& desktop() { return m_ports.desktop; }
     const Clock& clock() const { return m_ports.clock; }
     SoundPlayer& sound() { return m_ports.sound; }
@@ -154,6 +159,7 @@ public:
     Label RestTimeLabel;                      // time left to the next post, shown on today's day only
     Label PrgrsText;                          // the progress window's text line (TPrgrsForm)
     Label DLlabel;                            // progress and the last error of a real-time fetch
+    Label SetNameLabel;                       // name of the chosen axis-and-partner set (買い目 tab)
     TimerState Timer1{false, 40000};          // automatic odds
     TimerState Timer4{false, 600000};         // automatic race-data fetch
     TimerState HenkoJohoTimer{false, 300000}; // change notices
@@ -201,6 +207,8 @@ private:
     std::unique_ptr<RealtimeFetches> m_fetches;
     std::unique_ptr<ChangeNotices> m_changeNotices;
     std::unique_ptr<AutoAcquisition> m_acquisition;
+    std::unique_ptr<TUserKaimeForm> m_userKaime;
+    std::unique_ptr<AxisPartnerMarks> m_marks;
 };
 
 // The settings file of a program folder.

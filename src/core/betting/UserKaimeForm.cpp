@@ -128,7 +128,8 @@ void TUserKaimeForm::SetComboChange() {
     if (index < 0 || index >= static_cast<int>(Sets.size())) return;
     const std::string& line = Sets[static_cast<size_t>(index)];
     Controls = choicesOf(line);
-    m_ini.writeInteger("Kaime", "KSetIndex", index);
+    // A first start writes no settings file: the index is written when it is not what the file already says.
+    if (m_ini.readInteger("Kaime", "KSetIndex", 0) != index) m_ini.writeInteger("Kaime", "KSetIndex", index);
     m_setNameLabel.text = trim(nameOf(line));
     m_changes.mark(View::Dialogs);
     m_changes.mark(View::Bets);

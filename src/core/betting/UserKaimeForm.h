@@ -60,9 +60,9 @@ public:
     // The items of the three order choosers (CP932).
     static const std::vector<std::string>& orderItems();
 
-    AxisPartnerSet Controls;  // JikuTosuEdit1 ... Himo2plsCheckBox
-    ListControl SetCombo;     // 設定選択: the names of the sets
-    std::string Edit1;        // 設定追加: the name to save under (CP932)
+    AxisPartnerSet Controls;       // JikuTosuEdit1 ... Himo2plsCheckBox
+    ListControl SetCombo;          // 設定選択: the names of the sets
+    std::string Edit1;             // 設定追加: the name to save under (CP932)
     std::vector<std::string> Sets; // the lines of "\userkaimeset.dat"
 
 private:

@@ -15,8 +15,12 @@ namespace {
 
 const std::string kName = toUtf8(paddedName("テストホース", 36));
 
-// Columns 0-22 and 36-38 of the table; the separator and the mark columns between stay empty.
-std::vector<std::string> tableRow(std::vector<std::string> to22, const std::vector<std::string>& from36) {
+// Columns 0-22 and 36-38 of the table, and the candidate and mark columns 24-29; the separator and the hidden
+// columns stay empty.
+std::vector<std::string> tableRow(std::vector<std::string> to22, const std::vector<std::string>& from36,
+                                  const std::vector<std::string>& from24) {
+    to22.resize(24);
+    to22.insert(to22.end(), from24.begin(), from24.end());
     to22.resize(36);
     to22.insert(to22.end(), from36.begin(), from36.end());
     return to22;
@@ -85,14 +89,16 @@ INSTANTIATE_TEST_SUITE_P(
                             tableRow({" 1",  " 2",    kName, "牡4",   "騎手　　", "57.0",    "ﾌﾞﾘﾝ", "482",
                                       "-12", " 12.3", " 4",  "  2.1", "11",       "0.58.12", " 2",   " 65.4",
                                       "18",  "(父)",  "345", " 1",    " 7",       "12",      "56.0"},
-                                     {" 1", " 3", "  5.6"}),
-                            {" 1", " 2", " 12.3", " 4", "  2.1", "11", " 2", "18", "", "", "", "", " 1", " 3"}},
+                                     {" 1", " 3", "  5.6"},
+                                     // a partner candidate (its last three furlongs ranked first), forecast second
+                                     {"", "○", "", "", "ν", "ν"}),
+                            {" 1", " 2", " 12.3", " 4", "  2.1", "11", " 2", "18", "", "ν", "ν", "", " 1", " 3"}},
                     RowCase{
                         "NothingYet",
                         nothingYet,
                         tableRow({" 1", " 2", kName, "",      "騎手　　", "57.0", " ", "", "", "     ", "　", "     ",
                                   "　", "",   "　",  "     ", "　",       "　",   "",  "", "", "",      ""},
-                                 {"　", "　", "     "}),
+                                 {"　", "　", "     "}, {"", "○", "", "", "", ""}),
                         {" 1", " 2", "     ", "　", "     ", "　", "　", "　", "", "", "", "", "　", "　"}}),
     [](const testing::TestParamInfo<RowCase>& param) { return std::string(param.param.name); });
 

@@ -1,5 +1,5 @@
-#include "base/Cp932.h"
 #include "betting/UserKaimeForm.h"
+#include "base/Cp932.h"
 #include "frame/IniFile.h"
 #include "frame/ProgramFolder.h"
 #include "platform/FileIo.h"
@@ -78,7 +78,10 @@ TEST_P(SetLineTest, ReadsBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, SetLineTest,
-    testing::Values(LineCase{"Padded", " 2 7 5123" "10", {2, 7, 5, 1, 2, 3, true, false}},
+    testing::Values(LineCase{"Padded",
+                             " 2 7 5123"
+                             "10",
+                             {2, 7, 5, 1, 2, 3, true, false}},
                     LineCase{"LeadingZeros", "18181803301", {18, 18, 18, 0, 3, 3, false, true}},
                     LineCase{"NotNumbers", "xx--  9z?ab", {1, 1, 1, 0, 0, 0, false, false}},
                     LineCase{"CountsOutOfRange", "00992001100", {1, 18, 18, 0, 1, 1, false, false}},
@@ -92,7 +95,9 @@ TEST_F(UserKaimeFormTest, AddedSetRoundTripsThroughTheFile) {
     form.Controls = {2, 7, 12, 1, 2, 3, true, false};
     form.Edit1 = sj("私の設定");
     form.AddSetBtnClick();
-    const std::string expected = " 2 712123" "10" + std::string(40, ' ') + fitBytes(sj("私の設定"), 20);
+    const std::string expected = " 2 712123"
+                                 "10" +
+                                 std::string(40, ' ') + fitBytes(sj("私の設定"), 20);
     ASSERT_EQ(form.Sets.size(), 5u);
     EXPECT_EQ(form.Sets[4], expected);
     EXPECT_EQ(form.SetCombo.itemIndex, 4);
