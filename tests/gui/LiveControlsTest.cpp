@@ -76,7 +76,7 @@ protected:
 TEST_F(LiveControlsTest, EveryFetchIsInTheMenuAndTheHiddenOnesOnlyThere) {
     MainWindow& window = openWindow();
     for (const char* name : {"SokuhoOddsBtn", "KekkaGetBtn", "GetBataijuBtn", "GetDMBtn", "GetKaisaiBtn",
-                             "KaisaiReadBtn", "AutoOzCheck", "NextRaceBtn", "N1O1", "N8"}) {
+                             "KaisaiReadBtn", "AutoOzCheck", "NextRaceBtn", "N1O1", "N8", "OzGetLoopBtn"}) {
         QAction* item = window.menus().action(name);
         ASSERT_NE(item, nullptr) << name;
         EXPECT_TRUE(item->isEnabled()) << name;
@@ -91,6 +91,13 @@ TEST_F(LiveControlsTest, EveryFetchIsInTheMenuAndTheHiddenOnesOnlyThere) {
     child<QPushButton>("KekkaGetBtn").click();
     EXPECT_EQ(jvLink.calls,
               (std::vector<std::string>{"JVRTOpen 0B14 20261208", "JVClose", "JVRTOpen 0B12 20261208", "JVClose"}));
+
+    // The hidden automatic-odds button has only its menu item: one stream per race of the round.
+    jvLink.calls.clear();
+    m_form->OzFetchList = {"2026120806050311 0"};
+    window.menus().action("OzGetLoopBtn")->trigger();
+    ASSERT_FALSE(jvLink.calls.empty());
+    EXPECT_EQ(jvLink.calls.front(), "JVRTOpen 0B30 2026120806050311");
 }
 
 TEST_F(LiveControlsTest, TheAutomaticOddsItemRefusesWithoutADayAndStaysUnchecked) {

@@ -97,6 +97,7 @@ void LiveControls::wireMenus(const MainMenus& menus) {
     wire("KaisaiReadBtn", [this] { m_form.changeNotices().KaisaiReadBtnClick(); });
     wire("NextRaceBtn", [this] { m_form.acquisition().NextRaceBtnClick(); });
     wire("N1O1", [&fetches] { fetches.N1O1Click(); });
+    wire("OzGetLoopBtn", [&fetches] { fetches.OzGetLoopBtnClick(); });
     QWidget* window = qobject_cast<QWidget*>(parent());
     wire("N8", [this, window] { OzGetTimeDialog::showModal(m_form, window); });
 

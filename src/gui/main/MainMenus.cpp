@@ -97,6 +97,8 @@ void MainMenus::buildLiveMenu() {
         addItem(live, "AutoOzCheck", "ｵｯｽﾞ自動取得(&A)", "各レースの発走前に速報オッズを自動で取得します");
     automatic->setCheckable(true);
     addItem(live, "NextRaceBtn", "直前ﾚｰｽ(&N)", "次に発走するレースを表示します");
+    addItem(live, "OzGetLoopBtn", "ｵｯｽﾞ取得（自動）(&L)",
+            "自動取得の対象になっているレースの速報オッズを、いま順に取得します");
 }
 
 void MainMenus::buildKaimeMenu() {
