@@ -5,6 +5,7 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -79,6 +80,49 @@ void GridView::setSortableHeader(std::function<bool(int col)> sortable) {
     horizontalHeader()->setSectionsClickable(static_cast<bool>(m_sortable));
     horizontalHeader()->viewport()->setMouseTracking(true);
     horizontalHeader()->viewport()->installEventFilter(this);
+}
+
+void GridView::setCellPresses(std::function<bool(int row, int col)> handAt) {
+    m_handAt = std::move(handAt);
+    m_cellPresses = true;
+    viewport()->setMouseTracking(true);
+    horizontalHeader()->viewport()->installEventFilter(this);
+}
+
+std::pair<int, int> GridView::cellAt(const QPoint& viewportPos) const {
+    const QModelIndex index = indexAt(viewportPos);
+    if (!index.isValid()) return {-1, -1};
+    return {TextGridModel::gridRow(index.row()), index.column()};
+}
+
+void GridView::mousePressEvent(QMouseEvent* event) {
+    QTableView::mousePressEvent(event);
+    if (!m_cellPresses || event->button() != Qt::LeftButton) return;
+    const auto [row, col] = cellAt(event->position().toPoint());
+    Q_EMIT cellPressed(row, col);
+}
+
+void GridView::mouseMoveEvent(QMouseEvent* event) {
+    QTableView::mouseMoveEvent(event);
+    if (!m_cellPresses) return;
+    const auto [row, col] = cellAt(event->position().toPoint());
+    if (row >= 0 && m_handAt && m_handAt(row, col))
+        viewport()->setCursor(Qt::PointingHandCursor);
+    else
+        viewport()->unsetCursor();
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    // The space key is the keyboard's press on the current cell; the view would only select the row with it.
+    if (m_cellPresses && event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        const QModelIndex index = currentIndex();
+        if (index.isValid()) {
+            Q_EMIT cellPressed(TextGridModel::gridRow(index.row()), index.column());
+            event->accept();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void GridView::setColumnChars(std::function<int(int col)> chars) {
@@ -158,6 +202,13 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
                 header->viewport()->unsetCursor();
         } else if (event->type() == QEvent::Leave) {
             header->viewport()->unsetCursor();
+        } else if (event->type() == QEvent::MouseButtonPress && m_cellPresses) {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            // A press on the header row is a press on the grid's row 0.
+            if (press->button() == Qt::LeftButton) {
+                const int col = header->logicalIndexAt(press->position().toPoint().x());
+                Q_EMIT cellPressed(0, col);
+            }
         }
     }
     return QTableView::eventFilter(watched, event);

@@ -7,6 +7,7 @@
 #include <QTableView>
 
 #include <functional>
+#include <utility>
 
 namespace renoka {
 
@@ -30,6 +31,12 @@ public:
     // Header cells a click sorts by: clickable, with the hand cursor over them.
     void setSortableHeader(std::function<bool(int col)> sortable);
     bool sortableAt(int col) const { return m_sortable && m_sortable(col); }
+    // Grids whose cells act when pressed (the marks of the entries-check grid): every left mouse-down on a cell,
+    // on a header cell (grid row 0) or on the room beside the cells (row and column -1) is reported as
+    // cellPressed, and so is the space key on the current cell; the hand shows over the cells `handAt` names.
+    void setCellPresses(std::function<bool(int row, int col)> handAt);
+    // The grid row and column under a point of the viewport; -1 and -1 where there is no cell.
+    std::pair<int, int> cellAt(const QPoint& viewportPos) const;
 
     // The width that shows every visible column without a horizontal scroll bar.
     int fullWidth() const;
@@ -50,10 +57,14 @@ Q_SIGNALS:
     void headerClicked(int col);
     // A context menu for the cell, from the mouse or from the keyboard (then for the current cell).
     void contextMenuAt(const QModelIndex& index, const QPoint& globalPos);
+    void cellPressed(int row, int col);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void applyRowHeight();
@@ -64,6 +75,8 @@ private:
     GridCellDelegate* m_delegate;
     std::function<bool(int)> m_sortable;
     std::function<int(int)> m_chars;
+    std::function<bool(int, int)> m_handAt;
+    bool m_cellPresses = false;
     double m_scale = 1.0;
     int m_rowLines = 1;
     int m_minimumRowHeight = 0;

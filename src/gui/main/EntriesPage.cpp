@@ -3,8 +3,10 @@
 #include "QtText.h"
 #include "analysis/EntriesTable.h"
 #include "app/MainForm.h"
+#include "betting/AxisPartnerMarks.h"
 #include "grid/GridView.h"
 #include "grid/TextGridModel.h"
+#include "widgets/LabelView.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -22,6 +24,14 @@ EntriesPage::EntriesPage(TMainForm& form, HandlerRunner run, QWidget* parent)
     m_check = new GridView(
         entries.StringGrid8, [&entries](int row, int col) { return entries.paintCheck(row, col); }, this);
     m_check->setObjectName(QStringLiteral("StringGrid8"));
+    // The marks are the cells: a click, or the space key on the current cell, sets or clears one, and every
+    // press on the grid builds the bets again.
+    m_check->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_check->setStatusTip(uiText("軸・ヒモ1・ヒモ2・消の欄をクリック（またはスペースキー）で印を付け外しします"));
+    AxisPartnerMarks& marks = m_form.marks();
+    m_check->setCellPresses([&marks](int row, int col) { return marks.handCursorAt(row, col); });
+    connect(m_check, &GridView::cellPressed, this,
+            [this](int row, int col) { m_run([this, row, col] { m_form.marks().StringGrid8MouseDown(row, col); }); });
     m_table = new GridView(
         entries.StringGrid26, [&entries](int row, int col) { return entries.paint(row, col); }, this);
     m_table->setObjectName(QStringLiteral("StringGrid26"));
@@ -51,6 +61,18 @@ QWidget* EntriesPage::buildButtons() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
+    // The race's pattern letter and the axis-and-partner set that chose the marks.
+    m_pattern = new QLabel(row);
+    m_pattern->setObjectName(QStringLiteral("PatternLabel"));
+    m_pattern->setStatusTip(uiText("このレースのパターン（軸馬の自動選定に使います）"));
+    layout->addWidget(m_pattern);
+    m_setName = new QLabel(row);
+    m_setName->setObjectName(QStringLiteral("SetNameLabel"));
+    m_setName->setStatusTip(uiText("軸・ヒモ馬を選んだユーザー設定"));
+    auto* setCaption = new QLabel(uiText("軸・ヒモ設定:"), row);
+    layout->addWidget(setCaption);
+    layout->addWidget(m_setName);
+    layout->addSpacing(12);
     layout->addWidget(new QLabel(uiText("並べ替え:"), row));
     m_sortButtons = new QButtonGroup(this);
     m_sortButtons->setExclusive(true);
@@ -94,7 +116,13 @@ void EntriesPage::showTableMenu(const QModelIndex& index, const QPoint& globalPo
     menu.exec(globalPos);
 }
 
+void EntriesPage::showLabels() {
+    showLabel(*m_pattern, m_form.marks().PatternLabel);
+    showLabel(*m_setName, m_form.SetNameLabel);
+}
+
 void EntriesPage::showForm() {
+    showLabels();
     m_check->refresh();
     m_table->refresh();
     const int down = m_form.entries().SortButtonDown;

@@ -3,6 +3,7 @@
 #include "QtText.h"
 #include "analysis/OddsIntake.h"
 #include "analysis/OddsTimeSeries.h"
+#include "betting/UserKaimeDialog.h"
 #include "download/GetDataDialog.h"
 #include "grid/GridView.h"
 #include "main/EntriesPage.h"
@@ -76,6 +77,9 @@ MainWindow::MainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent), 
     layout->addLayout(body, 1);
     setCentralWidget(central);
     buildStatusBar();
+    // The axis-and-partner window lives as long as the main window; the menu only shows it.
+    m_userKaime = new UserKaimeDialog(
+        form.userKaime(), [this](const std::function<void()>& handler) { run(handler); }, this);
     wireMenus();
 
     m_clockTimer = new QTimer(this);
@@ -274,6 +278,15 @@ void MainWindow::wireMenus() {
     wire("hidelist", [this] { m_form.hidelistClick(); });
     wire("T1", [this] { m_form.oddsTimeSeries().T1Click(); });
     wire("N12", [this] { m_form.oddsTimeSeries().N12Click(); });
+    wire("K1", [this] { K1Click(); });
+}
+
+void MainWindow::K1Click() {
+    // Over the main window first; showing it moves it to the place it had last.
+    if (!m_userKaime->isVisible()) m_userKaime->move(geometry().center() - m_userKaime->rect().center());
+    m_userKaime->show();
+    m_userKaime->raise();
+    m_userKaime->activateWindow();
 }
 
 void MainWindow::openGetDataDialog() {
@@ -313,6 +326,7 @@ void MainWindow::showLabels() {
     showLabel(*m_clockLabel, m_form.ClockLabel);
     showLabel(*m_seiRecLabel, m_form.SeiRecLabel);
     showLabel(*m_restTimeLabel, m_form.RestTimeLabel);
+    m_entriesPage->showLabels();
     // Nothing to say about a day before one is loaded.
     if (m_form.SeiRecLabel.text.empty()) m_seiRecLabel->setVisible(false);
     if (m_form.RestTimeLabel.text.empty()) m_restTimeLabel->setVisible(false);
@@ -342,6 +356,7 @@ void MainWindow::showChanges(const ViewChanges& changes) {
     }
     if (changes.has(View::Entries)) m_entriesPage->showForm();
     if (changes.has(View::Results)) m_resultsPage->showForm();
+    if (changes.has(View::Dialogs)) m_userKaime->showForm();
     if (changes.has(View::Odds)) m_oddsPage->markStale();
     m_oddsPage->showForm();
     for (TimerBinding& timer : m_timers)

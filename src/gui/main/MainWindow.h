@@ -26,6 +26,7 @@ class OddsPage;
 class RaceCardPage;
 class RaceHeader;
 class ResultsPage;
+class UserKaimeDialog;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -40,6 +41,7 @@ public:
     RaceCardPage& raceCardPage() const { return *m_cardPage; }
     EntriesPage& entriesPage() const { return *m_entriesPage; }
     OddsPage& oddsPage() const { return *m_oddsPage; }
+    UserKaimeDialog& userKaimeDialog() const { return *m_userKaime; }
     LiveControls& live() const { return *m_live; }
     // Shows the form's lists, labels, checks and visibility as they are now.
     void showForm();
@@ -78,6 +80,8 @@ private:
     void buildStatusBar();
     void wireMenus();
     void openGetDataDialog();
+    // 軸・ヒモ馬ユーザー設定: the axis-and-partner window, on top and not modal.
+    void K1Click();
 
     TMainForm& m_form;
     std::unique_ptr<MainMenus> m_menus;
@@ -95,6 +99,7 @@ private:
     EntriesPage* m_entriesPage = nullptr;
     ResultsPage* m_resultsPage = nullptr;
     OddsPage* m_oddsPage = nullptr;
+    UserKaimeDialog* m_userKaime = nullptr;
     QLabel* m_statusLabel = nullptr;
     QLabel* m_progressLabel = nullptr;
     QLabel* m_clockLabel = nullptr;
