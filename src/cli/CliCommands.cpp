@@ -14,6 +14,7 @@ int loadCommand(CliContext& context, const std::vector<std::string>& args);
 int showCommand(CliContext& context, const std::vector<std::string>& args);
 int liveCommand(CliContext& context, const std::vector<std::string>& args);
 int fetchCommand(CliContext& context, const std::vector<std::string>& args);
+int setsCommand(CliContext& context, const std::vector<std::string>& args);
 
 namespace {
 
@@ -40,6 +41,10 @@ const std::vector<Command>& commands() {
         {"show", "レースを表示します: show 開催日 レース card|entries|check|results|odds", showCommand},
         {"live", "本日の開催日を時計に従って自動取得します: live 開催日 [--until hh:mm] [--speed N]", liveCommand},
         {"fetch", "速報データを1回取得します: fetch 開催日 レース odds|results|weights|mining|changes", fetchCommand},
+        {"sets",
+         "軸・ヒモ馬ユーザー設定: sets list | add 設定名 軸 ヒモ1 ヒモ2 順1 順2 順3 補充1 補充2 | delete 設定名 | "
+         "use 設定名",
+         setsCommand},
     };
     return table;
 }

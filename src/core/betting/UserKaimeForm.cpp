@@ -81,7 +81,12 @@ AxisPartnerSet TUserKaimeForm::choicesOf(std::string_view line) {
 }
 
 std::string TUserKaimeForm::nameOf(std::string_view line) {
-    return std::string(field(line, static_cast<int>(kNamePos), static_cast<int>(kNameBytes)));
+    // A name written elsewhere may end in the first byte of a character: that half is shown as a blank, as the
+    // names this program writes are cut.
+    std::string name = fitBytes(field(line, static_cast<int>(kNamePos), static_cast<int>(kNameBytes)), kNameBytes);
+    for (size_t i = 0; i < name.size(); i += isLeadByte(name[i]) ? 2 : 1)
+        if (isLeadByte(name[i]) && i + 1 == name.size()) name[i] = ' ';
+    return name;
 }
 
 void TUserKaimeForm::FormCreate() {
@@ -139,19 +144,19 @@ void TUserKaimeForm::HimoCombo1Change() {
     m_ini.writeInteger("UserKaime", "Himo1joken", Controls.partner1Order);
 }
 
-void TUserKaimeForm::AddSetBtnClick() {
+bool TUserKaimeForm::AddSetBtnClick() {
     const std::string name = fileName(Edit1);
     if (trimView(name).empty()) {
         m_desktop.information(sj("設定名を入力してください。"));
-        return;
+        return false;
     }
     const std::string line = lineOf(Controls, name);
     // Nothing changes until every question about a set of the same name was answered Yes.
     std::vector<std::string> sets = Sets;
     bool replaced = false;
     for (std::string& stored : sets) {
-        if (fitBytes(nameOf(stored), kNameBytes) != name) continue;
-        if (!m_desktop.confirm("[" + trim(name) + sj("]はすでに存在しています。上書きしますか?"))) return;
+        if (nameOf(stored) != name) continue;
+        if (!m_desktop.confirm("[" + trim(name) + sj("]はすでに存在しています。上書きしますか?"))) return false;
         stored = line;
         replaced = true;
     }
@@ -164,25 +169,25 @@ void TUserKaimeForm::AddSetBtnClick() {
         throw;
     }
     refillSetCombo();
-    const auto it = std::find_if(Sets.begin(), Sets.end(),
-                                 [&](const std::string& s) { return fitBytes(nameOf(s), kNameBytes) == name; });
+    const auto it = std::find_if(Sets.begin(), Sets.end(), [&](const std::string& s) { return nameOf(s) == name; });
     // The controls already hold the saved set: choosing it shows its name and keeps its index.
     SetCombo.itemIndex = static_cast<int>(it - Sets.begin());
     m_ini.writeInteger("Kaime", "KSetIndex", SetCombo.itemIndex);
     m_setNameLabel.text = trim(name);
     m_changes.mark(View::Dialogs);
     m_changes.mark(View::Bets);
+    return true;
 }
 
-void TUserKaimeForm::DelBtnClick() {
+bool TUserKaimeForm::DelBtnClick() {
     const int index = SetCombo.itemIndex;
-    if (index < 0 || index >= static_cast<int>(Sets.size())) return;
+    if (index < 0 || index >= static_cast<int>(Sets.size())) return false;
     if (index == 0 && Sets.size() == 1) {
         m_desktop.information(sj("選択中の設定を削除できません。設定名は最低ひとつは残す必要があります。"));
-        return;
+        return false;
     }
     const std::string name = trim(nameOf(Sets[static_cast<size_t>(index)]));
-    if (!m_desktop.confirm("[" + name + sj("]を削除します。よろしいですか?"))) return;
+    if (!m_desktop.confirm("[" + name + sj("]を削除します。よろしいですか?"))) return false;
     std::vector<std::string> sets = Sets;
     sets.erase(sets.begin() + index);
     std::swap(Sets, sets);
@@ -195,6 +200,14 @@ void TUserKaimeForm::DelBtnClick() {
     refillSetCombo();
     // The first set is chosen, and shown: the controls and the label must not keep a set that is gone.
     select(0);
+    return true;
+}
+
+int TUserKaimeForm::indexOfName(std::string_view name) const {
+    const std::string wanted = trim(name);
+    for (size_t i = 0; i < Sets.size(); ++i)
+        if (trim(nameOf(Sets[i])) == wanted) return static_cast<int>(i);
+    return -1;
 }
 
 void TUserKaimeForm::save() const {

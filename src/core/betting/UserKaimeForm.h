@@ -47,12 +47,15 @@ public:
     void SetComboChange();
     // The partner-1 order was changed: "UserKaime"/"Himo1joken" follows it.
     void HimoCombo1Change();
-    // 追加: saves the controls under the name of Edit1, asking before a set of that name is replaced.
-    void AddSetBtnClick();
-    // 削除: deletes the chosen set after asking; the last set cannot go.
-    void DelBtnClick();
+    // 追加: saves the controls under the name of Edit1, asking before a set of that name is replaced; false when
+    // nothing was saved (a blank name, a question answered No).
+    bool AddSetBtnClick();
+    // 削除: deletes the chosen set after asking; the last set cannot go. False when nothing was deleted.
+    bool DelBtnClick();
+    // The position of the set whose name, without its blanks, is `name` (CP932); -1 when there is none.
+    int indexOfName(std::string_view name) const;
 
-    // The line of a set (71 bytes) and the choices and name a line holds.
+    // The line of a set (71 bytes) and the choices and name (20 bytes, cut at a character) a line holds.
     static std::string lineOf(const AxisPartnerSet& set, std::string_view name);
     static AxisPartnerSet choicesOf(std::string_view line);
     static std::string nameOf(std::string_view line);

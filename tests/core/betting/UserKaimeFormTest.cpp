@@ -180,12 +180,38 @@ TEST_F(UserKaimeFormTest, DamagedLinesAreKeptAndReadAsFarAsTheyGo) {
     writeFile("garbage\r\n\r\n 7 7 7000\r\n" + line("02070700000", "良い設定") + "\r\n");
     form.FormCreate();
     ASSERT_EQ(form.Sets.size(), 3u);
-    EXPECT_EQ(form.SetCombo.items[0], "");
+    EXPECT_EQ(form.SetCombo.items[0], std::string(20, ' '));
     EXPECT_EQ(form.Controls.axisCount, 1);
     form.SetCombo.itemIndex = 1;
     form.SetComboChange();
     EXPECT_EQ(form.Controls.axisCount, 7);
     EXPECT_EQ(form.Controls.partner2Count, 7);
+}
+
+// A set file written by another program: a name whose 20th byte starts a character, and bytes that are no CP932.
+TEST_F(UserKaimeFormTest, HalfACharacterAtTheNamesEndIsABlankAndTheSameNameIsAskedAbout) {
+    const std::string halfName = std::string(19, 'N') + "\x94";
+    const std::string odd = "01070700000" + std::string(40, ' ') + halfName + "\r\n";
+    const std::string invalid = "02070700000" + std::string(40, ' ') + fitBytes("\xff\xa0x", 20) + "\r\n";
+    writeFile(odd + invalid);
+    form.FormCreate();
+    ASSERT_EQ(form.SetCombo.items.size(), 2u);
+    EXPECT_EQ(form.SetCombo.items[0], std::string(19, 'N') + " ");
+    EXPECT_EQ(setName.text, std::string(19, 'N'));
+    EXPECT_EQ(form.indexOfName(std::string(19, 'N')), 0);
+    EXPECT_EQ(form.indexOfName("\xff\xa0x"), 1);
+
+    // Saved under the name typed with a double-byte 20th character, it is the same set: the question comes.
+    form.Edit1 = std::string(19, 'N') + sj("馬");
+    desktop.expectConfirm(false, "[" + std::string(19, 'N') + "]はすでに存在しています。上書きしますか?");
+    EXPECT_FALSE(form.AddSetBtnClick());
+    EXPECT_EQ(fileBytes(), odd + invalid);
+    // Deleting the other set leaves the odd line as it was stored.
+    form.SetCombo.itemIndex = 1;
+    form.SetComboChange();
+    desktop.expectConfirm(true);
+    EXPECT_TRUE(form.DelBtnClick());
+    EXPECT_EQ(fileBytes(), odd);
 }
 
 TEST_F(UserKaimeFormTest, AnUnreadableFileKeepsTheBuiltInSetsAndIsNotOverwritten) {
