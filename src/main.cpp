@@ -79,7 +79,7 @@ Options parseOptions(const QApplication& app) {
                                   QStringLiteral("WxH"));
     const QCommandLineOption show(QStringLiteral("show"),
                                   QStringLiteral("With --screenshot: what happens before the picture."),
-                                  QStringLiteral("download-closed|status-tip|folder-picker|sim-settings"));
+                                  QStringLiteral("download-closed|status-tip|folder-picker|sim-settings|axis-sets"));
     for (const auto* option : {&home, &screenshot, &now, &speed, &day, &race, &tab, &size, &show})
         parser.addOption(*option);
     parser.process(app);

@@ -66,6 +66,7 @@ QWidget* EntriesPage::buildButtons() {
     m_pattern->setObjectName(QStringLiteral("PatternLabel"));
     m_pattern->setStatusTip(uiText("このレースのパターン（軸馬の自動選定に使います）"));
     layout->addWidget(m_pattern);
+    layout->addSpacing(12);
     m_setName = new QLabel(row);
     m_setName->setObjectName(QStringLiteral("SetNameLabel"));
     m_setName->setStatusTip(uiText("軸・ヒモ馬を選んだユーザー設定"));

@@ -2,12 +2,14 @@
 
 #include "QtText.h"
 #include "app/MainForm.h"
+#include "betting/UserKaimeDialog.h"
 #include "jv/acquisition/AutoAcquisition.h"
 #include "main/MainWindow.h"
 
 #include "base/Cp932.h"
 #include "jv/JvLink.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
@@ -85,6 +87,11 @@ bool showExtra(MainWindow& window, TMainForm& form, const QString& show, QPixmap
         picker.show();
         QApplication::processEvents();
         dialogShot = picker.grab();
+    } else if (show == QLatin1String("axis-sets")) {
+        // The window as its menu item opens it.
+        if (QAction* k1 = window.findChild<QAction*>(QStringLiteral("K1"))) k1->trigger();
+        QApplication::processEvents();
+        dialogShot = window.userKaimeDialog().grab();
     } else if (show == QLatin1String("sim-settings")) {
         dialogShot = shotOfModal([&form] { form.jvLink().JVSetUIProperties(); });
     } else {
