@@ -9,6 +9,8 @@
 #include "base/Cp932.h"
 #include "base/Errors.h"
 #include "betting/AxisPartnerMarks.h"
+#include "betting/BetBoard.h"
+#include "betting/PopularityRateTable.h"
 #include "betting/UserKaimeForm.h"
 #include "jv/JvErrorText.h"
 #include "jv/JvLink.h"
@@ -55,6 +57,10 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     m_entries = std::make_unique<EntriesTable>(store, desktop, JockeyCheckList, m_changes);
     m_payouts = std::make_unique<PayoutIntake>(store, m_folder, DatList, m_changes);
     m_oddsBoard = std::make_unique<OddsBoard>(store, m_changes);
+    m_rates = std::make_unique<PopularityRateTable>();
+    m_bets = std::make_unique<BetBoard>(store, m_ini, *m_rates,
+                                        BetControls{m_entries->StringGrid8, DatList, RaceAmounts, menus, DeliverTimer},
+                                        m_changes);
     m_raceCard = std::make_unique<RaceCard>(store, m_folder, desktop, DatList, TrackedHorses, m_changes);
     // The marks read the dialog's controls as they stand.
     m_userKaime = std::make_unique<TUserKaimeForm>(m_folder, m_ini, desktop, SetNameLabel, m_changes);
@@ -74,7 +80,11 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     // The calls between the subsystems. A loaded day shows its first race; a registration shows the race again;
     // a race that receives its first payout is shown again with its results.
     const auto showRace = [this] { m_raceSelection->DatListClick(); };
-    m_dayLoader->DatListClick = showRace;
+    // The popularity rates take in the results on disk once per day load, never at a race selection.
+    m_dayLoader->DatListClick = [this] {
+        m_rates->update(pathOf("Data"));
+        m_raceSelection->DatListClick();
+    };
     m_raceCard->DatListClick = showRace;
     m_payouts->DatListClick = showRace;
     m_entries->raceHeading = [this] { return m_raceCard->heading(); };
@@ -87,6 +97,16 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     m_mining->JikuBtnClick = [this] {
         m_marks->assignPatternLetters();
         m_marks->JikuBtnClick();
+    };
+    // The bets of the shown race: the stake editors, the bets from the marks, the labels at the end.
+    m_raceSelection->setStakeEditors = [this] { m_bets->setStakeEditors(); };
+    m_raceSelection->KaimeMakeBtnClick = [this] { m_bets->KaimeMakeBtnClick(); };
+    m_raceSelection->clearBetLabels = [this] { m_bets->clearBetLabels(); };
+    m_bets->DatListClick = showRace;
+    m_bets->lossTotal = [this] { return static_cast<int64_t>(m_lossReg->cumulativeLoss()); };
+    m_lossReg->setChaseLoss = [this](long long loss) {
+        m_bets->SaNumEditExC3 = loss;
+        m_bets->SaNumEditExC1Change();
     };
     // The loss register chooses among the races of the loaded day.
     m_dayLoader->raceListChanged = [this] { m_lossReg->fillRaceList(DatList.items); };
@@ -121,8 +141,7 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     };
     // New odds of the race on screen: its bets follow them.
     fetches.oddsRead = [this](int slot) {
-        if (DatList.itemIndex >= 0 && slot == m_store->CurrentRace && m_raceSelection->KaimeMakeBtnClick)
-            m_raceSelection->KaimeMakeBtnClick();
+        if (DatList.itemIndex >= 0 && slot == m_store->CurrentRace) m_bets->KaimeMakeBtnClick();
     };
     m_acquisition->DatListClick = showRace;
     m_acquisition->dayLoading = [this] { return m_dayLoader->loading(); };
@@ -172,7 +191,7 @@ void TMainForm::restoreFolderSettings() {
 
 void TMainForm::restoreMenuChecks() {
     // -1 selects neither of the two methods.
-    RadioGroup1ItemIndex = m_ini.readInteger("KaimeSet", "HaibunSet", 0, -1, 1);
+    m_bets->RadioGroup1ItemIndex = m_ini.readInteger("KaimeSet", "HaibunSet", 0, -1, 1);
     menus.hidelist = m_ini.readBool("datalist", "close", false);
     const int option = m_ini.readInteger("Kaime", "Option", 1);
     menus.N32 = option == 1;

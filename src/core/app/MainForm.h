@@ -45,6 +45,8 @@ class AutoAcquisition;
 class ChangeNotices;
 class AxisPartnerMarks;
 class TUserKaimeForm;
+class BetBoard;
+class PopularityRateTable;
 
 struct MainFormPorts {
     Desktop& desktop;
@@ -135,6 +137,8 @@ public:
     // The axis and partner marks of the shown race and the axis-and-partner dialog (K1Click shows it).
     AxisPartnerMarks& marks() { return *m_marks; }
     TUserKaimeForm& userKaime() { return *m_userKaime; }
+    BetBoard& bets() { return *m_bets; }
+    PopularityRateTable& popularityRates() { return *m_rates; }
     Desktop& desktop() { return m_ports.desktop; }
     const Clock& clock() const { return m_ports.clock; }
     SoundPlayer& sound() { return m_ports.sound; }
@@ -151,7 +155,6 @@ public:
     WindowGeometry geometry;
     MenuChecks menus;
     FrameVisibility visibility;
-    int RadioGroup1ItemIndex = 0;             // 資金配分: 0 均等, 1 比例
     ListControl DateCombo;                    // day names, newest first
     ListControl DatList;                      // races of the loaded day
     Label StatusLabel;                        // data-service errors and progress of unattended work
@@ -166,8 +169,9 @@ public:
     TimerState Timer3{true, 1000};            // countdown to the post
     Label ClockLabel;                         // Timer2
     TimerState Timer2{true, 500};
-    bool AutoOzCheck = false;  // ｵｯｽﾞ自動取得 (hidden check box, also a menu item)
-    bool AutoOddsBusy = false; // an automatic odds round runs
+    TimerState DeliverTimer{false, 40000}; // mail delivery of the picks
+    bool AutoOzCheck = false;              // ｵｯｽﾞ自動取得 (hidden check box, also a menu item)
+    bool AutoOddsBusy = false;             // an automatic odds round runs
     QuietFlags quiet;
     std::vector<std::string> OzFetchList;
     bool closeRequested = false;
@@ -209,6 +213,8 @@ private:
     std::unique_ptr<AutoAcquisition> m_acquisition;
     std::unique_ptr<TUserKaimeForm> m_userKaime;
     std::unique_ptr<AxisPartnerMarks> m_marks;
+    std::unique_ptr<PopularityRateTable> m_rates;
+    std::unique_ptr<BetBoard> m_bets;
 };
 
 // The settings file of a program folder.

@@ -67,6 +67,26 @@ void TextGrid::clearCells() {
         c.clear();
 }
 
+void TextGrid::reorderRows(int first, const std::vector<int>& order) {
+    const auto count = static_cast<int>(order.size());
+    checkIndex(first, m_rowCount + 1, "行");
+    checkIndex(count, m_rowCount - first + 1, "行");
+    std::vector<bool> seen(order.size(), false);
+    for (int from : order) {
+        checkIndex(from, count, "行");
+        if (seen[static_cast<size_t>(from)]) checkIndex(count, count, "行");
+        seen[static_cast<size_t>(from)] = true;
+    }
+    const auto cols = static_cast<size_t>(m_colCount);
+    std::vector<std::string> moved(static_cast<size_t>(count) * cols);
+    for (int i = 0; i < count; ++i)
+        for (size_t c = 0; c < cols; ++c)
+            moved[static_cast<size_t>(i) * cols + c] =
+                std::move(m_cells[static_cast<size_t>(first + order[static_cast<size_t>(i)]) * cols + c]);
+    std::move(moved.begin(), moved.end(),
+              m_cells.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(first) * cols));
+}
+
 std::vector<std::string> TextGrid::rowTexts(int r) const {
     std::vector<std::string> out;
     out.reserve(static_cast<size_t>(m_colCount));

@@ -34,6 +34,9 @@ public:
     void clearCells();
     // The cells of one row, empty texts where the row is outside the grid.
     std::vector<std::string> rowTexts(int row) const;
+    // Puts whole rows in a new order: row first + i gets the row that stood at first + order[i]. `order` must be a
+    // permutation of 0..order.size()-1 within the grid (a range error otherwise, with nothing moved).
+    void reorderRows(int first, const std::vector<int>& order);
 
 private:
     void resize(int cols, int rows);
