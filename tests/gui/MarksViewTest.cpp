@@ -32,6 +32,7 @@ protected:
         m_window->userKaimeDialog().hide();
         IniFile& ini = m_form->ini();
         ini.writeInteger("Kaime", "KSetIndex", 0);
+        ini.writeInteger("UserKaime", "Himo1joken", -1);
         ini.writeInteger("UserKaimeForm", "top", 100);
         ini.writeInteger("UserKaimeForm", "left", 500);
         std::filesystem::remove(m_form->ProgramDir() / "userkaimeset.dat");
@@ -210,6 +211,12 @@ TEST_F(MarksViewTest, AChosenSetDrivesTheNextRacesMarks) {
     EXPECT_EQ(dialogChild<QComboBox>("JikuCombo1").currentIndex(), 0);
     EXPECT_EQ(child<QLabel>("SetNameLabel").text(), QStringLiteral("２頭軸設定"));
     EXPECT_EQ(m_form->ini().readInteger("Kaime", "KSetIndex", -1), 2);
+
+    // A partner-1 order chosen by the user is remembered in the settings; one a set brought in is not.
+    EXPECT_EQ(m_form->ini().readInteger("UserKaime", "Himo1joken", -1), -1);
+    key(dialogChild<QComboBox>("HimoCombo1"), Qt::Key_Down);
+    EXPECT_EQ(m_form->userKaime().Controls.partner1Order, 1);
+    EXPECT_EQ(m_form->ini().readInteger("UserKaime", "Himo1joken", -1), 1);
 
     // A count changed in the window, not saved, is what the next race uses.
     auto& axes = dialogChild<QSpinBox>("JikuTosuEdit1");
