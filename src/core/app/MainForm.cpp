@@ -109,7 +109,11 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
         m_bets->SaNumEditExC1Change();
     };
     // The loss register chooses among the races of the loaded day.
-    m_dayLoader->raceListChanged = [this] { m_lossReg->fillRaceList(DatList.items); };
+    // An emptied race list (a day load begins) takes the shown race's bets with it.
+    m_dayLoader->raceListChanged = [this] {
+        m_lossReg->fillRaceList(DatList.items);
+        if (DatList.items.empty()) m_bets->clearBets();
+    };
 
     // What an unattended handler would have shown goes to the status line (and on to the front end's listener).
     m_previousUnattendedListener = desktop.onUnattendedMessage;

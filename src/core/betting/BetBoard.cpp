@@ -345,6 +345,20 @@ void BetBoard::gridClick(BetType type, int row, int col) {
     m_changes.mark(View::Bets);
 }
 
+void BetBoard::clearBets() {
+    for (BetType type : kBetTypes) {
+        clearGrid(type);
+        clearLabels(type);
+    }
+    for (int r = 1; r < StringGrid2.rowCount(); ++r)
+        for (int c = 0; c < StringGrid2.colCount(); ++c)
+            StringGrid2.setCell(c, r, {});
+    StringGrid2.setRowCount(2);
+    m_previewSlot = -1;
+    m_previewDay.clear();
+    m_changes.mark(View::Bets);
+}
+
 void BetBoard::clearBetLabels() {
     KenLabel.text.clear();
     KaiPaternLabel.text.clear();

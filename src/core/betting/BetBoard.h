@@ -117,6 +117,8 @@ public:
     // The cumulative loss of the loss register (0 when not connected).
     std::function<int64_t()> lossTotal;
 
+    // Empties every bet grid and its labels: a day load takes the race they belong to away.
+    void clearBets();
     // Empties the race's pattern labels (KenLabel, KaiPaternLabel, kinto2tenLabel) at the end of a selection.
     void clearBetLabels();
     Label KenLabel;
