@@ -14,6 +14,7 @@ int loadCommand(CliContext& context, const std::vector<std::string>& args);
 int showCommand(CliContext& context, const std::vector<std::string>& args);
 int liveCommand(CliContext& context, const std::vector<std::string>& args);
 int fetchCommand(CliContext& context, const std::vector<std::string>& args);
+int betsCommand(CliContext& context, const std::vector<std::string>& args);
 int setsCommand(CliContext& context, const std::vector<std::string>& args);
 
 namespace {
@@ -39,6 +40,10 @@ const std::vector<Command>& commands() {
         {"days", "開催日の一覧を新しい順に表示します", daysCommand},
         {"load", "開催日を読み込み、レース一覧と成績の状態を表示します: load 開催日", loadCommand},
         {"show", "レースを表示します: show 開催日 レース card|entries|check|results|odds", showCommand},
+        {"bets",
+         "レースの買い目を表示します: bets 開催日 レース [--set 設定名] [--amount 金額] [--method equal|proportional] "
+         "[--mark 馬番:軸|ヒモ1|ヒモ2|消 ...] [--exclude 券種:行 ...] [--type 券種]",
+         betsCommand},
         {"live", "本日の開催日を時計に従って自動取得します: live 開催日 [--until hh:mm] [--speed N]", liveCommand},
         {"fetch", "速報データを1回取得します: fetch 開催日 レース odds|results|weights|mining|changes", fetchCommand},
         {"sets",
