@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStatusBar>
 
 namespace renoka {
 namespace {
@@ -196,6 +197,23 @@ TEST_F(MarksViewTest, TheWindowOpensOnTopWithoutHoldingTheMainWindowAtItsStoredP
     m_form->ini().writeInteger("UserKaimeForm", "left", 220);
     openDialog();
     EXPECT_EQ(dialog.pos(), QPoint(220, 140));
+}
+
+// 追加 and 削除 ask their question in a dialog of its own, which takes the focus from the window while their
+// handler runs: writing the place then must not be refused as a second handler would be.
+TEST_F(MarksViewTest, ThePlaceIsWrittenWhenTheWindowLosesTheFocusToItsOwnQuestion) {
+    UserKaimeDialog& dialog = openDialog();
+    m_window->activateWindow();
+    QApplication::processEvents();
+    ASSERT_FALSE(dialog.isActiveWindow());
+    m_form->ini().writeInteger("UserKaimeForm", "top", 1);
+    m_window->run([&dialog] {
+        QEvent focusLost(QEvent::ActivationChange);
+        QApplication::sendEvent(&dialog, &focusLost);
+    });
+    EXPECT_EQ(m_form->ini().readInteger("UserKaimeForm", "top", -1), dialog.y());
+    EXPECT_TRUE(m_window->statusBar()->currentMessage().isEmpty())
+        << m_window->statusBar()->currentMessage().toStdString();
 }
 
 TEST_F(MarksViewTest, AChosenSetDrivesTheNextRacesMarks) {

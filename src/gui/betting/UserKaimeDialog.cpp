@@ -40,8 +40,8 @@ void showCheck(QCheckBox& box, bool on) {
 
 } // namespace
 
-UserKaimeDialog::UserKaimeDialog(TUserKaimeForm& form, HandlerRunner run, QWidget* parent)
-    : QDialog(parent), m_form(form), m_run(std::move(run)) {
+UserKaimeDialog::UserKaimeDialog(TUserKaimeForm& form, HandlerRunner run, HandlerRunner runQuietly, QWidget* parent)
+    : QDialog(parent), m_form(form), m_run(std::move(run)), m_runQuietly(std::move(runQuietly)) {
     setObjectName(QStringLiteral("UserKaimeForm"));
     setWindowTitle(uiText(TUserKaimeForm::Caption));
     // It stays above the main window while the punter goes on choosing races there.
@@ -171,9 +171,9 @@ void UserKaimeDialog::showEvent(QShowEvent* event) {
 
 void UserKaimeDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    // The place is written whenever the window loses the focus.
+    // The place is written whenever the window loses the focus, also to the question of its own 追加 or 削除.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible())
-        m_run([this, top = y(), left = x()] { m_form.FormDeactivate(top, left); });
+        m_runQuietly([this, top = y(), left = x()] { m_form.FormDeactivate(top, left); });
 }
 
 } // namespace renoka

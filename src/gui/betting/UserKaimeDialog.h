@@ -19,7 +19,9 @@ class UserKaimeDialog : public QDialog {
     Q_OBJECT
 
 public:
-    UserKaimeDialog(TUserKaimeForm& form, HandlerRunner run, QWidget* parent = nullptr);
+    // `run` runs the user's handlers; `runQuietly` the dialog's own upkeep (its place), which may come while a
+    // handler of this window waits for an answer and must neither be refused nor open a dialog.
+    UserKaimeDialog(TUserKaimeForm& form, HandlerRunner run, HandlerRunner runQuietly, QWidget* parent = nullptr);
 
     // Shows the form's controls and sets as they are now.
     void showForm();
@@ -36,6 +38,7 @@ private:
 
     TUserKaimeForm& m_form;
     HandlerRunner m_run;
+    HandlerRunner m_runQuietly;
     QSpinBox* m_axisCount = nullptr;
     QSpinBox* m_partner1Count = nullptr;
     QSpinBox* m_partner2Count = nullptr;

@@ -79,7 +79,8 @@ MainWindow::MainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent), 
     buildStatusBar();
     // The axis-and-partner window lives as long as the main window; the menu only shows it.
     m_userKaime = new UserKaimeDialog(
-        form.userKaime(), [this](const std::function<void()>& handler) { run(handler); }, this);
+        form.userKaime(), [this](const std::function<void()>& handler) { run(handler); },
+        [this](const std::function<void()>& handler) { run(handler, true); }, this);
     wireMenus();
 
     m_clockTimer = new QTimer(this);
