@@ -16,6 +16,7 @@ int liveCommand(CliContext& context, const std::vector<std::string>& args);
 int fetchCommand(CliContext& context, const std::vector<std::string>& args);
 int betsCommand(CliContext& context, const std::vector<std::string>& args);
 int setsCommand(CliContext& context, const std::vector<std::string>& args);
+int lossCommand(CliContext& context, const std::vector<std::string>& args);
 
 namespace {
 
@@ -50,6 +51,7 @@ const std::vector<Command>& commands() {
          "軸・ヒモ馬ユーザー設定: sets list | add 設定名 軸 ヒモ1 ヒモ2 順1 順2 順3 補充1 補充2 | delete 設定名 | "
          "use 設定名",
          setsCommand},
+        {"loss", "損失金表: loss list | loss add 開催日 レース 金額 | loss delete 番号 | loss clear", lossCommand},
     };
     return table;
 }

@@ -206,21 +206,42 @@ void TLossRegForm::TanLossBtnClick() {
             return;
         }
         if (!m_desktop.confirm(t.askOverwrite)) return;
-        setRow(r, fmt("%2d", r), label, amount);
-        showTotal();
-        save();
+        saveChange([&] {
+            setRow(r, fmt("%2d", r), label, amount);
+            showTotal();
+        });
         return;
     }
 
-    int row = 1;
-    if (!trimView(StringGrid4.cell(0, 1)).empty()) {
-        row = StringGrid4.rowCount();
-        StringGrid4.setRowCount(row + 1);
-    }
-    setRow(row, fmt("%2d", row), label, amount);
-    showTotal();
+    saveChange([&] {
+        int row = 1;
+        if (!trimView(StringGrid4.cell(0, 1)).empty()) {
+            row = StringGrid4.rowCount();
+            StringGrid4.setRowCount(row + 1);
+        }
+        setRow(row, fmt("%2d", row), label, amount);
+        showTotal();
+    });
     if (setChaseLoss) setChaseLoss(cumulativeLoss());
-    save();
+}
+
+void TLossRegForm::saveChange(const std::function<void()>& change) {
+    // The grid and the file always agree: a file that cannot be written takes the change back.
+    const TextGrid grid = StringGrid4;
+    const Label total = RuisonLabel;
+    const std::vector<KeptLine> kept = m_kept;
+    const int chosen = chosenRow;
+    change();
+    try {
+        save();
+    } catch (...) {
+        StringGrid4 = grid;
+        RuisonLabel = total;
+        m_kept = kept;
+        chosenRow = chosen;
+        m_changes.mark(View::Dialogs);
+        throw;
+    }
 }
 
 void TLossRegForm::StringGrid4MouseDown(int row, int /*col*/) {
@@ -244,32 +265,34 @@ void TLossRegForm::Delete1Click() {
                                  sj("】のデータ") + sj("を削除しますか？");
     if (!m_desktop.confirm(question)) return;
 
-    const int removed = chosenRow;
-    for (int r = removed; r + 1 < StringGrid4.rowCount(); ++r)
-        for (int c = 0; c < kColCount; ++c)
-            StringGrid4.setCell(c, r, StringGrid4.cell(c, r + 1));
-    StringGrid4.setRowCount(std::max(StringGrid4.rowCount() - 1, 2));
-    for (int r = 1; r < StringGrid4.rowCount(); ++r)
-        if (!trimView(StringGrid4.cell(0, r)).empty()) StringGrid4.setCell(0, r, fmt("%2d", r));
-    // Lines kept as they were stay where they stood among the entries.
-    for (KeptLine& k : m_kept)
-        if (k.afterEntries >= removed) --k.afterEntries;
-    chosenRow = -1;
-    showTotal();
-    save();
+    saveChange([&] {
+        const int removed = chosenRow;
+        for (int r = removed; r + 1 < StringGrid4.rowCount(); ++r)
+            for (int c = 0; c < kColCount; ++c)
+                StringGrid4.setCell(c, r, StringGrid4.cell(c, r + 1));
+        StringGrid4.setRowCount(std::max(StringGrid4.rowCount() - 1, 2));
+        for (int r = 1; r < StringGrid4.rowCount(); ++r)
+            if (!trimView(StringGrid4.cell(0, r)).empty()) StringGrid4.setCell(0, r, fmt("%2d", r));
+        // Lines kept as they were stay where they stood among the entries.
+        for (KeptLine& k : m_kept)
+            if (k.afterEntries >= removed) --k.afterEntries;
+        chosenRow = -1;
+        showTotal();
+    });
 }
 
 void TLossRegForm::A1Click() {
     if (!m_desktop.confirm(texts().askClear)) return;
-    StringGrid4.clearCells();
-    writeHeaders();
-    StringGrid4.setRowCount(2);
-    for (KeptLine& k : m_kept)
-        k.afterEntries = 0;
-    chosenRow = -1;
-    save();
-    RuisonLabel.text.clear();
-    m_changes.mark(View::Dialogs);
+    saveChange([&] {
+        StringGrid4.clearCells();
+        writeHeaders();
+        StringGrid4.setRowCount(2);
+        // Clearing the register empties its file, hand-edited lines and all.
+        m_kept.clear();
+        chosenRow = -1;
+        RuisonLabel.text.clear();
+        m_changes.mark(View::Dialogs);
+    });
 }
 
 CellPaint TLossRegForm::paint(int row, int col) const {

@@ -5,7 +5,8 @@
 //
 // Lines of "ruison.csv" that do not split into four fields (a file edited by hand) are kept as they are: they are
 // not entries of the grid, but every rewrite of the file writes them back, byte for byte, where they stood among
-// the entries; the load writes one line about them into the error log.
+// the entries; the load writes one line about them into the error log. Only 全削除, which empties the file, drops
+// them.
 #include "text/CellPaint.h"
 #include "text/Controls.h"
 #include "text/Label.h"
@@ -81,6 +82,8 @@ private:
     void writeHeaders();
     void load();
     void save();
+    // Makes the change and saves the file; when the file cannot be written the change is taken back.
+    void saveChange(const std::function<void()>& change);
     int dataRowCount() const;
     long long sumOfRows(int exceptRow) const;
     void showTotal();

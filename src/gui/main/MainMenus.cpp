@@ -105,6 +105,7 @@ void MainMenus::buildKaimeMenu() {
     QMenu& kaime = *addMenu("買い目(&K)");
     addItem(kaime, "K1", "軸・ヒモ馬ユーザー設定(&H)", "軸馬・ヒモ馬の選び方を設定として保存し、切り替えます");
     addItem(kaime, "N18", "投資金設定(&T)...", "1レースの投資金、追い上げの増額率と目標利益の初期値を設定します");
+    addItem(kaime, "LossMemo", "損失金管理(&M)...", "追い上げで取り戻す損失金を記録・削除します");
     kaime.addSeparator();
 
     QMenu& logic = *kaime.addMenu(uiText("別ロジック買い目(&L)"));

@@ -16,6 +16,7 @@
 #include "raceday/DayLoader.h"
 #include "raceday/RaceCard.h"
 #include "raceday/RaceSelection.h"
+#include "results/LossRegDialog.h"
 #include "results/PayoutIntake.h"
 #include "widgets/Buttons.h"
 #include "widgets/LabelView.h"
@@ -81,6 +82,9 @@ MainWindow::MainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent), 
     m_userKaime = new UserKaimeDialog(
         form.userKaime(), [this](const std::function<void()>& handler) { run(handler); },
         [this](const std::function<void()>& handler) { run(handler, true); }, this);
+    // The loss register's window lives as long as the main window, hidden until it is opened.
+    m_lossDialog = new LossRegDialog(
+        form.lossReg(), [this](const std::function<void()>& handler) { run(handler); }, this);
     wireMenus();
 
     m_clockTimer = new QTimer(this);
@@ -114,6 +118,11 @@ QWidget* MainWindow::buildButtonRow() {
     connect(m_directReadButton, &QPushButton::clicked, this,
             [this] { run([this] { m_form.dayLoader().DirectReadBtnClick(); }); });
     layout->addWidget(m_directReadButton);
+    // Not in the standard layout: the register opens from the 買い目 menu.
+    QPushButton* lossMemo = makeButton("LossMemoBtn", "損失メモ", "損失金管理の画面を開きます", row);
+    connect(lossMemo, &QPushButton::clicked, this, [this] { LossMemoBtnClick(); });
+    lossMemo->setVisible(false);
+    layout->addWidget(lossMemo);
     layout->addStretch(1);
 
     QPushButton* help = makeButton("HelpButton", "ヘルプ", "使用解説書(RENOKA.pdf)を開きます", row);
@@ -280,6 +289,9 @@ void MainWindow::wireMenus() {
     wire("T1", [this] { m_form.oddsTimeSeries().T1Click(); });
     wire("N12", [this] { m_form.oddsTimeSeries().N12Click(); });
     wire("K1", [this] { K1Click(); });
+    QAction* lossMemo = m_menus->action("LossMemo");
+    lossMemo->setEnabled(true);
+    connect(lossMemo, &QAction::triggered, this, [this] { LossMemoBtnClick(); });
 }
 
 void MainWindow::K1Click() {
@@ -288,6 +300,13 @@ void MainWindow::K1Click() {
     m_userKaime->show();
     m_userKaime->raise();
     m_userKaime->activateWindow();
+}
+
+void MainWindow::LossMemoBtnClick() {
+    m_lossDialog->showForm();
+    m_lossDialog->show();
+    m_lossDialog->raise();
+    m_lossDialog->activateWindow();
 }
 
 void MainWindow::openGetDataDialog() {
@@ -360,6 +379,7 @@ void MainWindow::showChanges(const ViewChanges& changes) {
     if (changes.has(View::Dialogs)) m_userKaime->showForm();
     if (changes.has(View::Odds)) m_oddsPage->markStale();
     m_oddsPage->showForm();
+    if (changes.has(View::Dialogs)) m_lossDialog->showForm();
     for (TimerBinding& timer : m_timers)
         timer.sync();
     m_live->showForm();

@@ -21,6 +21,7 @@ namespace renoka {
 
 class EntriesPage;
 class LiveControls;
+class LossRegDialog;
 class MainMenus;
 class OddsPage;
 class RaceCardPage;
@@ -43,6 +44,7 @@ public:
     OddsPage& oddsPage() const { return *m_oddsPage; }
     UserKaimeDialog& userKaimeDialog() const { return *m_userKaime; }
     LiveControls& live() const { return *m_live; }
+    LossRegDialog& lossRegDialog() const { return *m_lossDialog; }
     // Shows the form's lists, labels, checks and visibility as they are now.
     void showForm();
     // Redraws what a handler changed.
@@ -82,10 +84,13 @@ private:
     void openGetDataDialog();
     // 軸・ヒモ馬ユーザー設定: the axis-and-partner window, on top and not modal.
     void K1Click();
+    // 損失メモ: the loss register's window, made once and shown on top of this one.
+    void LossMemoBtnClick();
 
     TMainForm& m_form;
     std::unique_ptr<MainMenus> m_menus;
     LiveControls* m_live = nullptr;
+    LossRegDialog* m_lossDialog = nullptr;
     QWidget* m_listPanel = nullptr;
     QComboBox* m_dateCombo = nullptr;
     QListWidget* m_datList = nullptr;

@@ -4,7 +4,9 @@
 #include "app/MainForm.h"
 #include "betting/UserKaimeDialog.h"
 #include "jv/acquisition/AutoAcquisition.h"
+#include "main/MainMenus.h"
 #include "main/MainWindow.h"
+#include "results/LossRegDialog.h"
 
 #include "base/Cp932.h"
 #include "jv/JvLink.h"
@@ -92,6 +94,10 @@ bool showExtra(MainWindow& window, TMainForm& form, const QString& show, QPixmap
         if (QAction* k1 = window.findChild<QAction*>(QStringLiteral("K1"))) k1->trigger();
         QApplication::processEvents();
         dialogShot = window.userKaimeDialog().grab();
+    } else if (show == QLatin1String("loss-register")) {
+        if (QAction* item = window.menus().action("LossMemo")) item->trigger();
+        QApplication::processEvents();
+        dialogShot = window.lossRegDialog().grab();
     } else if (show == QLatin1String("sim-settings")) {
         dialogShot = shotOfModal([&form] { form.jvLink().JVSetUIProperties(); });
     } else {

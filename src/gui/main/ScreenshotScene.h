@@ -18,7 +18,8 @@ struct ScreenshotScene {
     // Then: "download-closed" (the download dialog opened and closed again from its button), "status-tip" (the
     // pointer's status tip over the day chooser), or a dialog drawn instead of the window: "folder-picker" (Qt's
     // folder picker), "sim-settings" (the simulator's settings dialog from "JV-Link設定"), "axis-sets" (the
-    // axis-and-partner window from its menu item).
+    // axis-and-partner window from its menu item), "loss-register" (the loss register's window opened from the
+    // 買い目 menu).
     QString show;
 };
 

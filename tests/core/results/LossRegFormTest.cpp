@@ -202,6 +202,12 @@ TEST(LossRegFormTest, HandEditedLinesThatAreNotFourFieldsStayWhereTheyStoodThrou
     EXPECT_EQ(after[0], lines[1]);
     EXPECT_EQ(toUtf8(after[2]), "\" 1\",\"2026/12/02東京 5R\",\"枠連\",\"   abc\"");
     EXPECT_EQ(toUtf8(after[6]), "\" 2\",\"2026/12/08東京11R\",\"枠連\",\"   1000\"");
+
+    // 全削除 empties the file, the hand-edited lines with it.
+    f.desktop.expectConfirm(true);
+    f.reg().A1Click();
+    EXPECT_EQ(f.fileText(), "");
+    EXPECT_TRUE(f.reg().keptLines().empty());
 }
 
 TEST(LossRegFormTest, TenThousandEntriesLoadAndTheNextOneIsAppended) {
@@ -226,6 +232,42 @@ TEST(LossRegFormTest, CellsAreDrawnInTheirColours) {
     EXPECT_EQ(f.reg().paint(1, 3).align, Align::Right);
     EXPECT_EQ(f.reg().paint(1, 2).align, Align::Center);
     EXPECT_TRUE(f.reg().paint(0, 0).background.isDefault);
+}
+
+} // namespace
+
+namespace {
+
+TEST(LossRegFormTest, AmountsAtTheFieldsLimitsAreWrittenWhole) {
+    LossFixture f;
+    f.open();
+    f.record(0, TLossRegForm::kMaxAmount, {true});
+    f.record(1, -TLossRegForm::kMaxAmount + 1, {true});
+    EXPECT_EQ(f.fileText(), "\" 1\",\"2026/12/08東京11R\",\"枠連\",\"9999999\"\r\n"
+                            "\" 2\",\"2026/12/08中山 1R\",\"枠連\",\"-9999998\"\r\n");
+    EXPECT_EQ(f.reg().cumulativeLoss(), 1);
+    EXPECT_EQ(toUtf8(f.reg().RuisonLabel.text), "       1");
+}
+
+TEST(LossRegFormTest, ARegisterFileThatIsAFolderStopsWithTheMessageAndStaysAsItWas) {
+    LossFixture f;
+    std::filesystem::create_directories(f.file());
+    EXPECT_FALSE(f.form->runHandler([&] { f.open(); }));
+    // The register window still opens, empty; recording cannot replace the folder and says why.
+    f.reg().fillRaceList({sj("東京11R"), sj("中山 1R")});
+    const size_t shown = f.desktop.messages.size();
+    f.desktop.expectConfirm(true);
+    EXPECT_FALSE(f.form->runHandler([&] {
+        f.reg().DatList.itemIndex = 0;
+        f.reg().SaNumEditExC3 = 1000;
+        f.reg().TanLossBtnClick();
+    }));
+    ASSERT_GT(f.desktop.messages.size(), shown + 1);
+    EXPECT_NE(f.desktop.messages.back().find("ruison.csv"), std::string::npos) << f.desktop.messages.back();
+    EXPECT_TRUE(std::filesystem::is_directory(f.file()));
+    // The grid took the entry back: the window never shows what the file does not hold.
+    EXPECT_EQ(f.reg().StringGrid4.cell(1, 1), "");
+    EXPECT_EQ(f.reg().cumulativeLoss(), 0);
 }
 
 } // namespace
