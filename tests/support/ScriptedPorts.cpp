@@ -44,7 +44,8 @@ bool ScriptedDesktop::askConfirmation(const std::string& message) {
     return next.answer;
 }
 
-std::optional<std::string> ScriptedDesktop::pickFolder(const std::string& caption, const std::string&) {
+std::optional<std::string> ScriptedDesktop::pickFolder(const std::string& caption, const std::string& startFolder) {
+    pickedFrom.push_back(toUtf8(caption) + "|" + toUtf8(startFolder));
     if (m_folders.empty()) {
         ADD_FAILURE() << "unexpected folder picker: " << toUtf8(caption);
         return std::nullopt;
@@ -60,8 +61,9 @@ bool ScriptedDesktop::openFile(const std::filesystem::path& file) {
 }
 
 bool ScriptedDesktop::startProgram(const std::filesystem::path& executable, const std::string& argument,
-                                   const std::filesystem::path&) {
+                                   const std::filesystem::path& workingFolder) {
     startedPrograms.push_back(executable.string() + " " + toUtf8(argument));
+    startedIn.push_back(workingFolder);
     return startProgramResult;
 }
 

@@ -45,6 +45,9 @@ public:
     std::vector<std::string> unattendedMessages;
     std::vector<std::filesystem::path> openedFiles;
     std::vector<std::string> startedPrograms;
+    std::vector<std::filesystem::path> startedIn; // the working folder of each started program
+    // Each folder picker shown: caption and start folder, UTF-8, as "caption|start".
+    std::vector<std::string> pickedFrom;
     std::string clipboard;
     int beeps = 0;
     int eventTurns = 0;
