@@ -1,9 +1,10 @@
 // The day load and the race selection on a demo day: the demo provider is made and downloaded once, then
 // BM_DayLoad loads its fullest day (36 races with all six odds files) from the files, BM_DayFilesRead reads the
 // bytes of the files such a load reads and nothing else (the floor), and BM_RaceSelect shows one race after
-// another with every dependent refresh.
+// another with every dependent refresh, the marks and the bets included.
 #include "app/MainForm.h"
 #include "base/Cp932.h"
+#include "betting/BetBoard.h"
 #include "jv/demo/DemoProvider.h"
 #include "jv/download/GetDataForm.h"
 #include "jv/sim/SimJvLink.h"
@@ -119,11 +120,16 @@ void BM_RaceSelect(benchmark::State& state) {
     DemoDay& day = demoDay();
     TMainForm& form = *day.form;
     int race = 0;
+    int64_t bets = 0;
     for (auto _ : state) {
         form.DatList.itemIndex = race;
         form.raceSelection().DatListClick();
         race = (race + 1) % static_cast<int>(form.DatList.items.size());
+        for (BetType type : kGeneratedBetTypes)
+            bets += toInt(form.bets().label(type, BetLabel::Tensu).text);
     }
+    // The bets each selection built from the marks of the chosen set, all types together.
+    state.counters["bets"] = benchmark::Counter(static_cast<double>(bets), benchmark::Counter::kAvgIterations);
 }
 
 BENCHMARK(BM_DayLoad)->Unit(benchmark::kMillisecond);
