@@ -132,6 +132,11 @@ void MainMenus::buildKaimeMenu() {
              axisGroup);
     addCheck(axis, "KaimeKai", "下位パターン優先", "軸馬の初期設定で下位のパターンを優先します", &MenuChecks::KaimeKai,
              axisGroup);
+    kaime.addSeparator();
+    // The bracket preview and the 枠連 bets it extracts are off the tab bar until asked for.
+    addItem(kaime, "KaneNaruKiMenu", "金のなる木プレビュー(&P)",
+            "「買い目」ページに枠連と金のなる木プレビューのタブを表示します")
+        ->setCheckable(true);
 }
 
 void MainMenus::buildDeliveryMenu() {

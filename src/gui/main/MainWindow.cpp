@@ -3,6 +3,7 @@
 #include "QtText.h"
 #include "analysis/OddsIntake.h"
 #include "analysis/OddsTimeSeries.h"
+#include "bets/BetsPage.h"
 #include "betting/UserKaimeDialog.h"
 #include "download/GetDataDialog.h"
 #include "grid/GridView.h"
@@ -224,10 +225,12 @@ QWidget* MainWindow::buildPages() {
     m_entriesPage = new EntriesPage(m_form, runner, m_pages);
     m_resultsPage = new ResultsPage(m_form.payouts().KekkaPanel, m_pages);
     m_oddsPage = new OddsPage(m_form, runner, m_pages);
+    m_betsPage = new BetsPage(m_form, runner, m_pages);
     m_pages->addTab(m_cardPage, uiText("出馬表(&1)"));
     m_pages->addTab(scrollable(m_entriesPage), uiText("出走馬確認(&2)"));
     m_pages->addTab(m_resultsPage, uiText("結果(&3)"));
     m_pages->addTab(scrollable(m_oddsPage), uiText("オッズ(&4)"));
+    m_pages->addTab(m_betsPage, uiText("買い目(&5)"));
     layout->addWidget(m_pages, 1);
     layout->addWidget(buildEmptyView(), 1);
     return area;
@@ -292,6 +295,7 @@ void MainWindow::wireMenus() {
     QAction* lossMemo = m_menus->action("LossMemo");
     lossMemo->setEnabled(true);
     connect(lossMemo, &QAction::triggered, this, [this] { LossMemoBtnClick(); });
+    m_betsPage->wireMenus(*m_menus);
 }
 
 void MainWindow::K1Click() {
@@ -380,6 +384,7 @@ void MainWindow::showChanges(const ViewChanges& changes) {
     if (changes.has(View::Odds)) m_oddsPage->markStale();
     m_oddsPage->showForm();
     if (changes.has(View::Dialogs)) m_lossDialog->showForm();
+    m_betsPage->showForm(changes.has(View::Bets));
     for (TimerBinding& timer : m_timers)
         timer.sync();
     m_live->showForm();

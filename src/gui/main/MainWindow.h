@@ -19,6 +19,7 @@ class QTimer;
 
 namespace renoka {
 
+class BetsPage;
 class EntriesPage;
 class LiveControls;
 class LossRegDialog;
@@ -43,6 +44,7 @@ public:
     EntriesPage& entriesPage() const { return *m_entriesPage; }
     OddsPage& oddsPage() const { return *m_oddsPage; }
     UserKaimeDialog& userKaimeDialog() const { return *m_userKaime; }
+    BetsPage& betsPage() const { return *m_betsPage; }
     LiveControls& live() const { return *m_live; }
     LossRegDialog& lossRegDialog() const { return *m_lossDialog; }
     // Shows the form's lists, labels, checks and visibility as they are now.
@@ -105,6 +107,7 @@ private:
     ResultsPage* m_resultsPage = nullptr;
     OddsPage* m_oddsPage = nullptr;
     UserKaimeDialog* m_userKaime = nullptr;
+    BetsPage* m_betsPage = nullptr;
     QLabel* m_statusLabel = nullptr;
     QLabel* m_progressLabel = nullptr;
     QLabel* m_clockLabel = nullptr;

@@ -1,0 +1,360 @@
+#include "bets/BetsPage.h"
+
+#include "QtText.h"
+#include "app/MainForm.h"
+#include "bets/KaimeSetDialog.h"
+#include "betting/BetBoard.h"
+#include "grid/GridView.h"
+#include "grid/TextGridModel.h"
+#include "main/MainMenus.h"
+#include "widgets/LabelView.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace renoka {
+
+namespace {
+
+constexpr int kWakuPage = betIndex(BetType::Waku);
+// The selection column of the bracket preview, where a click sets or clears "●".
+constexpr int kPreviewChoiceCol = 3;
+
+const char* const kLabelCaptions[kBetLabelCount] = {"買い点数", "投票金額", "予想回収率", "回収金額"};
+
+} // namespace
+
+BetsPage::BetsPage(TMainForm& form, HandlerRunner run, QWidget* parent)
+    : QWidget(parent), m_form(form), m_run(std::move(run)) {
+    setObjectName(QStringLiteral("KaimePage"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildTabs(), 1);
+    QWidget* controls = buildControls();
+    // The labels and editors keep their room; the grid gives way (and scrolls sideways) in a narrow window.
+    controls->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    layout->addWidget(controls);
+    showPreview(false);
+    showForm();
+}
+
+BetBoard& BetsPage::board() const {
+    return m_form.bets();
+}
+
+QWidget* BetsPage::buildTabs() {
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControl4"));
+    // The pages stand in the bet board's order, so a tab's index is the board's page number.
+    for (BetType type : kBetTypes)
+        m_tabs->addTab(buildGridPage(type), uiText(betTypeInfo(type).caption));
+    m_tabs->addTab(buildPreviewPage(), uiText("金のなる木プレビュー"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int page) {
+        if (m_syncingTab || page < 0) return;
+        m_run([this, page] { board().PageControl4Change(page); });
+    });
+    return m_tabs;
+}
+
+QWidget* BetsPage::buildGridPage(BetType type) {
+    BetBoard& bets = board();
+    auto* grid = new GridView(
+        bets.grid(type), [&bets, type](int row, int col) { return bets.paint(type, row, col); }, this);
+    grid->setObjectName(QString::fromLatin1(betTypeInfo(type).gridName));
+    grid->setStatusTip(
+        uiText("「消」の欄のクリック（またはスペースキー）で買い目を除外・復活します。見出しのクリックで並べ替えます"));
+    // No. and every column after it sort; 消 does not.
+    grid->setSortableHeader([](int col) { return col >= 1; });
+    connect(grid, &GridView::headerClicked, this,
+            [this, type](int col) { m_run([this, type, col] { board().gridMouseDown(type, 0, col); }); });
+    connect(grid, &QAbstractItemView::clicked, this, [this, type](const QModelIndex& index) {
+        const int row = TextGridModel::gridRow(index.row());
+        const int col = index.column();
+        m_run([this, type, row, col] { board().gridClick(type, row, col); });
+    });
+    connect(grid, &GridView::contextMenuAt, this,
+            [this, type](const QModelIndex& index, const QPoint& at) { showGridMenu(type, index, at); });
+    grid->installEventFilter(this);
+    grid->viewport()->setMouseTracking(true);
+    grid->viewport()->installEventFilter(this);
+    m_grids[static_cast<size_t>(betIndex(type))] = grid;
+    return grid;
+}
+
+QWidget* BetsPage::buildPreviewPage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* hint = new QLabel(
+        uiText("「選択」の欄をクリック（またはスペースキー）して●を付けた組番を、「抽出」で枠連の買い目にします。"),
+        page);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+    m_preview = new GridView(board().StringGrid2, {}, page);
+    m_preview->setObjectName(QStringLiteral("StringGrid2"));
+    connect(m_preview, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        const int row = TextGridModel::gridRow(index.row());
+        const int col = index.column();
+        m_run([this, row, col] { board().StringGrid2Click(row, col); });
+    });
+    m_preview->installEventFilter(this);
+    m_extract = new QPushButton(uiText("抽出(&E)"), page);
+    m_extract->setObjectName(QStringLiteral("KaimeMakeBtn_Old"));
+    m_extract->setAutoDefault(false);
+    m_extract->setStatusTip(uiText("●を付けた組番を枠連の買い目にします"));
+    connect(m_extract, &QPushButton::clicked, this, [this] {
+        m_run([this] { board().KaimeMakeBtn_OldClick(); });
+        // The bets extracted are read on the 枠連 page.
+        m_tabs->setCurrentIndex(kWakuPage);
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_preview);
+    row->addWidget(m_extract, 0, Qt::AlignTop);
+    row->addStretch(1);
+    layout->addLayout(row, 1);
+    return page;
+}
+
+QWidget* BetsPage::buildControls() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("KaimeControls"));
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(4, 0, 4, 0);
+
+    m_setName = new QLabel(panel);
+    m_setName->setObjectName(QStringLiteral("SetNameLabel"));
+    m_setName->setStatusTip(uiText("軸馬・ヒモ馬を選んだユーザー設定の名前"));
+    m_setName->setWordWrap(true);
+    layout->addWidget(m_setName);
+
+    auto* amountRow = new QHBoxLayout;
+    auto* amountCaption = new QLabel(uiText("入力投票金額(&A)"), panel);
+    m_amount = new QLineEdit(panel);
+    m_amount->setObjectName(QStringLiteral("SaNumEditExC1"));
+    m_amount->setStatusTip(uiText("このレースに投票する金額。買い目に100円単位で配分します"));
+    // Whole yen of up to eight digits, nothing else.
+    m_amount->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}")), m_amount));
+    m_amount->setMaxLength(8);
+    m_amount->setAlignment(Qt::AlignRight);
+    m_amount->setFont(GridView::gridFont());
+    m_amount->setFixedWidth(m_amount->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 16);
+    amountCaption->setBuddy(m_amount);
+    connect(m_amount, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int64_t amount = text.toLongLong();
+        m_run([this, amount] { board().setStakeAmount(amount); });
+    });
+    amountRow->addWidget(amountCaption);
+    amountRow->addWidget(m_amount);
+    amountRow->addWidget(new QLabel(uiText("円"), panel));
+    amountRow->addStretch(1);
+    layout->addLayout(amountRow);
+
+    auto* method = new QGroupBox(uiText("資金配分"), panel);
+    method->setObjectName(QStringLiteral("RadioGroup1"));
+    auto* methodLayout = new QGridLayout(method);
+    m_method = new QButtonGroup(this);
+    const char* const items[] = {"均等", "比例"};
+    const char* const hints[] = {"買い目ごとに同じ金額を配分します",
+                                 "オッズに反比例して配分し、どれが当たっても回収額がほぼ同じになるようにします"};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QRadioButton(uiText(items[i]), method);
+        button->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
+        button->setStatusTip(uiText(hints[i]));
+        m_method->addButton(button, i);
+        methodLayout->addWidget(button, 0, i);
+    }
+    connect(m_method, &QButtonGroup::idClicked, this,
+            [this](int id) { m_run([this, id] { board().RadioGroup1Click(id); }); });
+    layout->addWidget(method);
+
+    layout->addWidget(buildSummary());
+    layout->addStretch(1);
+    return panel;
+}
+
+QWidget* BetsPage::buildSummary() {
+    auto* box = new QGroupBox(this);
+    box->setObjectName(QStringLiteral("KaimeSummary"));
+    auto* grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(2);
+    for (int which = 0; which < kBetLabelCount; ++which) {
+        auto* caption = new QLabel(uiText(kLabelCaptions[which]), box);
+        caption->setAlignment(Qt::AlignCenter);
+        grid->addWidget(caption, 0, which + 1);
+    }
+    const QFont font = GridView::gridFont();
+    const int labelWidth = QFontMetrics(font).horizontalAdvance(QStringLiteral("00000000")) + 8;
+    for (BetType type : kBetTypes) {
+        const int row = betIndex(type) + 1;
+        auto* caption = new QLabel(uiText(betTypeInfo(type).caption), box);
+        grid->addWidget(caption, row, 0);
+        m_summaryRows[static_cast<size_t>(betIndex(type))] = caption;
+        for (int which = 0; which < kBetLabelCount; ++which) {
+            auto* label = new QLabel(box);
+            label->setObjectName(QString::fromStdString(betLabelName(type, static_cast<BetLabel>(which))));
+            label->setFont(font);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setMinimumWidth(labelWidth);
+            label->setStatusTip(uiText(betTypeInfo(type).caption) + QStringLiteral(" ") +
+                                uiText(kLabelCaptions[which]));
+            grid->addWidget(label, row, which + 1);
+            m_labels[static_cast<size_t>(betIndex(type))][static_cast<size_t>(which)] = label;
+        }
+    }
+    return box;
+}
+
+void BetsPage::wireMenus(const MainMenus& menus) {
+    const auto wire = [this, &menus](const char* name, std::function<void()> handler) {
+        QAction* action = menus.action(name);
+        if (!action) return;
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { m_run(handler); });
+    };
+    wire("N18", [this] { KaimeSetDialog::showModal(board(), window()); });
+    // 別ロジック買い目, 買い目抽出法設定 and 軸馬初期設定: the item's number as the settings keep it.
+    const std::pair<const char*, int> logic[] = {
+        {"DefaultKaime", 0}, {"Kaime3Include", 1}, {"NagasiKaime", 2}, {"StdDev13", 3}};
+    for (const auto& [name, item] : logic)
+        wire(name, [this, item = item] { board().Kaime3IncludeClick(item); });
+    wire("N32", [this] { board().N32Click(1); });
+    wire("N33", [this] { board().N32Click(2); });
+    wire("KaimeJoi", [this] { board().KaimeJoiClick(0); });
+    wire("KaimeKai", [this] { board().KaimeJoiClick(1); });
+    m_previewAction = menus.action("KaneNaruKiMenu");
+    if (m_previewAction) {
+        m_previewAction->setEnabled(true);
+        connect(m_previewAction, &QAction::triggered, this, [this](bool checked) { showPreview(checked); });
+    }
+}
+
+void BetsPage::showPreview(bool shown) {
+    m_previewShown = shown;
+    if (m_previewAction && m_previewAction->isChecked() != shown) m_previewAction->setChecked(shown);
+    // Off the bar, the bracket pages give the first tab their place (Qt would pick a neighbour).
+    if (!shown && (m_tabs->currentIndex() == kWakuPage || m_tabs->currentIndex() == BetBoard::kPreviewPage))
+        m_tabs->setCurrentIndex(0);
+    m_tabs->setTabVisible(kWakuPage, shown);
+    m_tabs->setTabVisible(BetBoard::kPreviewPage, shown);
+    m_summaryRows[static_cast<size_t>(kWakuPage)]->setVisible(shown);
+    for (QLabel* label : m_labels[static_cast<size_t>(kWakuPage)])
+        label->setVisible(shown);
+    if (shown) m_tabs->setCurrentIndex(BetBoard::kPreviewPage);
+}
+
+QAbstractButton* BetsPage::methodButton(int index) const {
+    return m_method->button(index);
+}
+
+void BetsPage::showForm(bool grids) {
+    if (grids) {
+        // Another race starts at its first row, not where the last one was left.
+        const std::string race = m_form.store().DayName + "/" + std::to_string(m_form.store().CurrentRace);
+        const bool another = race != m_shownRace;
+        m_shownRace = race;
+        for (GridView* grid : m_grids) {
+            grid->refresh();
+            if (another) grid->scrollToStart();
+        }
+        m_preview->refresh();
+        const int page = board().ActivePage;
+        if (page != m_tabs->currentIndex() && m_tabs->isTabVisible(page)) {
+            m_syncingTab = true;
+            m_tabs->setCurrentIndex(page);
+            m_syncingTab = false;
+        }
+    }
+    showLabels();
+    showEditors();
+}
+
+void BetsPage::showLabels() {
+    const BetBoard& bets = board();
+    for (BetType type : kBetTypes)
+        for (int which = 0; which < kBetLabelCount; ++which) {
+            QLabel& view = label(type, static_cast<BetLabel>(which));
+            showLabel(view, bets.label(type, static_cast<BetLabel>(which)));
+            if (type == BetType::Waku && !m_previewShown) view.setVisible(false);
+        }
+    showLabel(*m_setName, m_form.SetNameLabel);
+    m_setName->setVisible(!m_form.SetNameLabel.text.empty());
+}
+
+void BetsPage::showEditors() {
+    const BetBoard& bets = board();
+    // The amount being typed stays as typed ("" and "0" are both 0); only another value replaces it.
+    if (m_amount->text().toLongLong() != bets.SaNumEditExC1) m_amount->setText(QString::number(bets.SaNumEditExC1));
+    QAbstractButton* wanted = m_method->button(bets.RadioGroup1ItemIndex);
+    if (wanted) {
+        if (!wanted->isChecked()) wanted->setChecked(true);
+    } else if (QAbstractButton* checked = m_method->checkedButton()) {
+        // A setting outside the two items chooses neither; an exclusive group cannot uncheck by itself.
+        m_method->setExclusive(false);
+        checked->setChecked(false);
+        m_method->setExclusive(true);
+    }
+}
+
+void BetsPage::showGridMenu(BetType type, const QModelIndex& index, const QPoint& globalPos) {
+    if (!index.isValid()) return;
+    const int row = TextGridModel::gridRow(index.row());
+    const int col = index.column();
+    const TextGrid& grid = board().grid(type);
+    QMenu menu(this);
+    QAction* exclude = menu.addAction(uiText("除外・復活を切り替える(&X)"));
+    exclude->setObjectName(QStringLiteral("ToggleExclusion"));
+    connect(exclude, &QAction::triggered, this,
+            [this, type, row] { m_run([this, type, row] { board().gridClick(type, row, 0); }); });
+    if (col >= 1) {
+        QAction* sort = menu.addAction(uiText("「%1」で並べ替え(&S)").arg(qs(grid.cell(col, 0))));
+        sort->setObjectName(QStringLiteral("SortByColumn"));
+        connect(sort, &QAction::triggered, this,
+                [this, type, col] { m_run([this, type, col] { board().gridMouseDown(type, 0, col); }); });
+    }
+    menu.exec(globalPos);
+}
+
+bool BetsPage::eventFilter(QObject* watched, QEvent* event) {
+    for (BetType type : kBetTypes) {
+        GridView* grid = m_grids[static_cast<size_t>(betIndex(type))];
+        if (!grid) continue; // still being built
+        if (watched == grid->viewport() && event->type() == QEvent::MouseMove) {
+            const QModelIndex index = grid->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (index.isValid() && BetBoard::handCursorAt(TextGridModel::gridRow(index.row()), index.column()))
+                grid->viewport()->setCursor(Qt::PointingHandCursor);
+            else
+                grid->viewport()->unsetCursor();
+        }
+        // The keyboard's way to a click in 消: the space bar on any cell of the row.
+        if (watched == grid && event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && grid->currentIndex().isValid()) {
+            const int row = TextGridModel::gridRow(grid->currentIndex().row());
+            m_run([this, type, row] { board().gridClick(type, row, 0); });
+            return true;
+        }
+    }
+    if (m_preview && watched == m_preview && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && m_preview->currentIndex().isValid()) {
+        const int row = TextGridModel::gridRow(m_preview->currentIndex().row());
+        m_run([this, row] { board().StringGrid2Click(row, kPreviewChoiceCol); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace renoka
