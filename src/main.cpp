@@ -74,12 +74,13 @@ Options parseOptions(const QApplication& app) {
                                  QStringLiteral("YYYY-MM-DD|N"));
     const QCommandLineOption race(QStringLiteral("race"), QStringLiteral("Show this race."), QStringLiteral("NAME|N"));
     const QCommandLineOption tab(QStringLiteral("tab"), QStringLiteral("With --screenshot: show this page."),
-                                 QStringLiteral("card|entries|results|odds"));
+                                 QStringLiteral("card|entries|results|odds|bets[/TAB]"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("With --screenshot: the window's size."),
                                   QStringLiteral("WxH"));
-    const QCommandLineOption show(QStringLiteral("show"),
-                                  QStringLiteral("With --screenshot: what happens before the picture."),
-                                  QStringLiteral("download-closed|status-tip|folder-picker|sim-settings|axis-sets"));
+    const QCommandLineOption show(
+        QStringLiteral("show"), QStringLiteral("With --screenshot: what happens before the picture."),
+        QStringLiteral("download-closed|status-tip|folder-picker|sim-settings|axis-sets|loss-register|"
+                       "kaime-set|preview|marks:A;P1;P2|sort:COL[+...]"));
     for (const auto* option : {&home, &screenshot, &now, &speed, &day, &race, &tab, &size, &show})
         parser.addOption(*option);
     parser.process(app);

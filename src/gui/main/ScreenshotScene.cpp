@@ -1,7 +1,12 @@
 #include "main/ScreenshotScene.h"
 
 #include "QtText.h"
+#include "analysis/EntriesTable.h"
 #include "app/MainForm.h"
+#include "bets/BetsPage.h"
+#include "bets/KaimeSetDialog.h"
+#include "betting/AxisPartnerMarks.h"
+#include "betting/BetBoard.h"
 #include "betting/UserKaimeDialog.h"
 #include "jv/acquisition/AutoAcquisition.h"
 #include "main/MainMenus.h"
@@ -39,8 +44,8 @@ int indexOf(const ListControl& list, QString wanted) {
 }
 
 int tabIndex(const QTabWidget& pages, const QString& wanted) {
-    static const char* const names[] = {"card", "entries", "results", "odds"};
-    for (int i = 0; i < 4; ++i)
+    static const char* const names[] = {"card", "entries", "results", "odds", "bets"};
+    for (int i = 0; i < 5; ++i)
         if (wanted.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0) return i;
     for (int i = 0; i < pages.count(); ++i)
         if (pages.tabText(i).remove(QLatin1Char('&')).startsWith(wanted)) return i;
@@ -67,7 +72,37 @@ QPixmap shotOfModal(const std::function<void()>& open) {
     return shot;
 }
 
+// "marks:5;7,8,14;7,8,10": the horses whose 軸, ヒモ1 and ヒモ2 marks the entries-check grid gets, clicked in the
+// way a user clicks them (a mark already there stays).
+bool setMarks(MainWindow& window, TMainForm& form, const QString& lists) {
+    const QStringList columns = lists.split(QLatin1Char(';'));
+    if (columns.size() > 3) return false;
+    for (int i = 0; i < columns.size(); ++i) {
+        const int col = AxisPartnerMarks::kAxisCol + i;
+        for (const QString& horse : columns[i].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            bool number = false;
+            const int row = horse.toInt(&number);
+            const TextGrid& grid = form.entries().StringGrid8;
+            if (!number || row < 1 || row >= grid.rowCount()) return false;
+            if (grid.cell(col, row).empty())
+                window.run([&form, row, col] { form.marks().StringGrid8MouseDown(row, col); });
+        }
+    }
+    return true;
+}
+
 bool showExtra(MainWindow& window, TMainForm& form, const QString& show, QPixmap& dialogShot) {
+    if (show.startsWith(QLatin1String("marks:"))) return setMarks(window, form, show.mid(6));
+    if (show.startsWith(QLatin1String("sort:"))) {
+        // A click on a header of the bet grid on the shown tab.
+        bool number = false;
+        const int col = show.mid(5).toInt(&number);
+        BetType type{};
+        if (!number || !BetBoard::pageOfType(form.bets().ActivePage, type)) return false;
+        if (col < 1 || col >= form.bets().grid(type).colCount()) return false;
+        window.run([&form, type, col] { form.bets().gridMouseDown(type, 0, col); });
+        return true;
+    }
     if (show == QLatin1String("download-closed")) {
         QTimer::singleShot(200, [] {
             if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
@@ -98,6 +133,11 @@ bool showExtra(MainWindow& window, TMainForm& form, const QString& show, QPixmap
         if (QAction* item = window.menus().action("LossMemo")) item->trigger();
         QApplication::processEvents();
         dialogShot = window.lossRegDialog().grab();
+    } else if (show == QLatin1String("kaime-set")) {
+        dialogShot = shotOfModal([&window, &form] { KaimeSetDialog::showModal(form.bets(), &window); });
+    } else if (show == QLatin1String("preview")) {
+        window.betsPage().showPreview(true);
+        window.showForm();
     } else if (show == QLatin1String("sim-settings")) {
         dialogShot = shotOfModal([&form] { form.jvLink().JVSetUIProperties(); });
     } else {
@@ -131,12 +171,24 @@ bool setUpScene(MainWindow& window, TMainForm& form, const ScreenshotScene& scen
         window.chooseRace(row);
     }
     if (!scene.tab.isEmpty()) {
-        const int tab = tabIndex(window.pages(), scene.tab);
+        // "bets/三連単": a page, then a tab of its own.
+        const QString page = scene.tab.section(QLatin1Char('/'), 0, 0);
+        const QString sub = scene.tab.section(QLatin1Char('/'), 1);
+        const int tab = tabIndex(window.pages(), page);
         if (tab < 0) {
             error = QStringLiteral("ページが見つかりません: ") + scene.tab;
             return false;
         }
         window.pages().setCurrentIndex(tab);
+        if (!sub.isEmpty()) {
+            QTabWidget* subTabs = window.pages().widget(tab)->findChild<QTabWidget*>();
+            const int subTab = subTabs ? tabIndex(*subTabs, sub) : -1;
+            if (subTab < 0) {
+                error = QStringLiteral("ページが見つかりません: ") + scene.tab;
+                return false;
+            }
+            subTabs->setCurrentIndex(subTab);
+        }
     }
     // The clock and the countdown as their timers would show them a moment later.
     form.runHandler(
@@ -147,9 +199,13 @@ bool setUpScene(MainWindow& window, TMainForm& form, const ScreenshotScene& scen
         true);
     window.showForm();
     QApplication::processEvents();
-    if (!scene.show.isEmpty() && !showExtra(window, form, scene.show, dialogShot)) {
-        error = QStringLiteral("--show の値が正しくありません: ") + scene.show;
-        return false;
+    // Steps one after another: "marks:7+sort:9".
+    for (const QString& step : scene.show.split(QLatin1Char('+'), Qt::SkipEmptyParts)) {
+        if (!showExtra(window, form, step, dialogShot)) {
+            error = QStringLiteral("--show の値が正しくありません: ") + step;
+            return false;
+        }
+        QApplication::processEvents();
     }
     QApplication::processEvents();
     return true;
