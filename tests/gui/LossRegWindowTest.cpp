@@ -2,6 +2,7 @@
 // top of the main window, with the races of the day that is loaded; a loss typed and recorded there reaches the
 // register, its file and the total shown.
 #include "RaceDayViewFixture.h"
+#include "frame/IniFile.h"
 #include "main/MainMenus.h"
 #include "platform/FileIo.h"
 #include "results/LossRegDialog.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QStatusBar>
 
 namespace renoka {
 namespace {
@@ -86,4 +88,22 @@ TEST_F(LossRegWindowTest, ALossTypedAndRecordedReachesTheRegisterItsFileAndTheTo
 }
 
 } // namespace
+// 登録, 削除 and 全削除 ask their question in a dialog of its own, which takes the focus from the window while
+// their handler runs: writing the place then must not be refused as a second handler would be.
+TEST_F(LossRegWindowTest, ThePlaceIsWrittenWhenTheWindowLosesTheFocusToItsOwnQuestion) {
+    m_window->menus().action("LossMemo")->trigger();
+    QApplication::processEvents();
+    m_window->activateWindow();
+    QApplication::processEvents();
+    ASSERT_FALSE(dialog().isActiveWindow());
+    m_form->ini().writeInteger("Losslocate", "top", 1);
+    m_window->run([this] {
+        QEvent focusLost(QEvent::ActivationChange);
+        QApplication::sendEvent(&dialog(), &focusLost);
+    });
+    EXPECT_EQ(m_form->ini().readInteger("Losslocate", "top", -1), dialog().y());
+    EXPECT_TRUE(m_window->statusBar()->currentMessage().isEmpty())
+        << m_window->statusBar()->currentMessage().toStdString();
+}
+
 } // namespace renoka

@@ -85,7 +85,8 @@ MainWindow::MainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent), 
         [this](const std::function<void()>& handler) { run(handler, true); }, this);
     // The loss register's window lives as long as the main window, hidden until it is opened.
     m_lossDialog = new LossRegDialog(
-        form.lossReg(), [this](const std::function<void()>& handler) { run(handler); }, this);
+        form.lossReg(), [this](const std::function<void()>& handler) { run(handler); },
+        [this](const std::function<void()>& handler) { run(handler, true); }, this);
     wireMenus();
 
     m_clockTimer = new QTimer(this);

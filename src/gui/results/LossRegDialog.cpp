@@ -22,8 +22,8 @@
 
 namespace renoka {
 
-LossRegDialog::LossRegDialog(TLossRegForm& form, HandlerRunner run, QWidget* parent)
-    : QDialog(parent), m_form(form), m_run(std::move(run)) {
+LossRegDialog::LossRegDialog(TLossRegForm& form, HandlerRunner run, HandlerRunner runQuietly, QWidget* parent)
+    : QDialog(parent), m_form(form), m_run(std::move(run)), m_runQuietly(std::move(runQuietly)) {
     setObjectName(QStringLiteral("LossRegForm"));
     setWindowTitle(uiText(TLossRegForm::Caption));
     // It stays above the main window while the punter goes on choosing races there.
@@ -143,9 +143,9 @@ void LossRegDialog::showEvent(QShowEvent* event) {
 
 void LossRegDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    // The place is written whenever the window loses the focus, as the register window did.
+    // The place is written whenever the window loses the focus, also to the question of its own buttons.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible())
-        m_run([this, top = y(), left = x()] { m_form.FormDeactivate(top, left); });
+        m_runQuietly([this, top = y(), left = x()] { m_form.FormDeactivate(top, left); });
 }
 
 } // namespace renoka

@@ -18,7 +18,9 @@ class LossRegDialog : public QDialog {
     Q_OBJECT
 
 public:
-    LossRegDialog(TLossRegForm& form, HandlerRunner run, QWidget* parent = nullptr);
+    // `run` runs the user's handlers; `runQuietly` the window's own upkeep (its place), which may come while a
+    // handler of this window waits for an answer and must neither be refused nor open a dialog.
+    LossRegDialog(TLossRegForm& form, HandlerRunner run, HandlerRunner runQuietly, QWidget* parent = nullptr);
 
     // Shows the form's race list, grid and total as they are now.
     void showForm();
@@ -35,6 +37,7 @@ private:
 
     TLossRegForm& m_form;
     HandlerRunner m_run;
+    HandlerRunner m_runQuietly;
     QListWidget* m_races = nullptr;
     QLineEdit* m_amount = nullptr;
     GridView* m_grid = nullptr;
