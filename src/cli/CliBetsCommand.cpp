@@ -4,6 +4,7 @@
 #include "CliApp.h"
 #include "CliContext.h"
 #include "CliDay.h"
+#include "CliGrid.h"
 #include "analysis/EntriesTable.h"
 #include "base/Cp932.h"
 #include "betting/AxisPartnerMarks.h"
@@ -164,21 +165,6 @@ bool chooseSet(CliContext& context, const std::string& name) {
     }
     context.message(sj("設定が見つかりません: " + name));
     return false;
-}
-
-// Prints a grid as tab-separated rows, header row first; hidden columns are left out.
-void printGrid(CliContext& context, const TextGrid& grid) {
-    for (int row = 0; row < grid.rowCount(); ++row) {
-        std::string line;
-        bool first = true;
-        for (int col = 0; col < grid.colCount(); ++col) {
-            if (grid.colHidden(col)) continue;
-            if (!first) line += '\t';
-            first = false;
-            line += grid.cell(col, row);
-        }
-        context.print(line);
-    }
 }
 
 void printType(CliContext& context, const BetBoard& board, BetType type) {

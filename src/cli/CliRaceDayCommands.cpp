@@ -2,6 +2,7 @@
 #include "CliApp.h"
 #include "CliContext.h"
 #include "CliDay.h"
+#include "CliGrid.h"
 #include "analysis/EntriesTable.h"
 #include "analysis/OddsBoard.h"
 #include "base/Cp932.h"
@@ -16,21 +17,6 @@
 namespace renoka::cli {
 
 namespace {
-
-// Prints a grid as tab-separated rows, header row first; hidden columns are left out.
-void printGrid(CliContext& context, const TextGrid& grid) {
-    for (int row = 0; row < grid.rowCount(); ++row) {
-        std::string line;
-        bool first = true;
-        for (int col = 0; col < grid.colCount(); ++col) {
-            if (grid.colHidden(col)) continue;
-            if (!first) line += '\t';
-            first = false;
-            line += grid.cell(col, row);
-        }
-        context.print(line);
-    }
-}
 
 // A cell as the window draws it: its painted lines, blanks at their ends dropped, joined by " / "; a cell its
 // owner does not paint (the header row) prints its text.
