@@ -17,6 +17,8 @@ int fetchCommand(CliContext& context, const std::vector<std::string>& args);
 int betsCommand(CliContext& context, const std::vector<std::string>& args);
 int setsCommand(CliContext& context, const std::vector<std::string>& args);
 int lossCommand(CliContext& context, const std::vector<std::string>& args);
+int voteCommand(CliContext& context, const std::vector<std::string>& args);
+int chaseCommand(CliContext& context, const std::vector<std::string>& args);
 
 namespace {
 
@@ -43,8 +45,15 @@ const std::vector<Command>& commands() {
         {"show", "レースを表示します: show 開催日 レース card|entries|check|results|odds", showCommand},
         {"bets",
          "レースの買い目を表示します: bets 開催日 レース [--set 設定名] [--amount 金額] [--method equal|proportional] "
-         "[--mark 馬番:軸|ヒモ1|ヒモ2|消 ...] [--exclude 券種:行 ...] [--type 券種]",
+         "[--mark 馬番:軸|ヒモ1|ヒモ2|消 ...] [--exclude 券種:行 ...] [--bracket 枠-枠 ...] [--type 券種]",
          betsCommand},
+        {"vote",
+         "買い目を投票ファイル(.BET)に出力します。--plugin で注文ファイルを書き、投票プラグイン２を起動します: vote "
+         "開催日 "
+         "レース 券種 [--plugin] [bets と同じ選択]",
+         voteCommand},
+        {"chase", "追い上げ: 損失金と目標利益から投票金額を求めます: chase 開催日 レース [bets と同じ選択]",
+         chaseCommand},
         {"live", "本日の開催日を時計に従って自動取得します: live 開催日 [--until hh:mm] [--speed N]", liveCommand},
         {"fetch", "速報データを1回取得します: fetch 開催日 レース odds|results|weights|mining|changes", fetchCommand},
         {"sets",

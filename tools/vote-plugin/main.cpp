@@ -82,7 +82,10 @@ int showCheck(const OrderCheck& check, const QString& file) {
 } // namespace
 
 int main(int argc, char** argv) {
-    bool console = !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
+    // Without a screen to show a window on, the bets are printed: an offscreen window would wait for ever.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    bool console = (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) || platform == "offscreen" ||
+                   platform == "minimal";
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--console") == 0)

@@ -10,8 +10,10 @@
 #include "base/Errors.h"
 #include "betting/AxisPartnerMarks.h"
 #include "betting/BetBoard.h"
+#include "betting/BetVotes.h"
 #include "betting/PopularityRateTable.h"
 #include "betting/UserKaimeForm.h"
+#include "betting/VoteFiles.h"
 #include "jv/JvErrorText.h"
 #include "jv/JvLink.h"
 #include "jv/SoftwareId.h"
@@ -73,6 +75,8 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
                                                 Timer4, SharedLines, VenueList, RaceAmounts, BatchMode},
                                     DayIntakes{*m_odds, *m_mining, *m_weights, *m_payouts}, m_changes);
     m_lossReg = std::make_unique<TLossRegForm>(store, m_folder, m_ini, desktop, m_errorLog, DateCombo, m_changes);
+    m_voteFiles = std::make_unique<VoteFiles>(store, m_folder, m_ini, desktop, DateCombo, DatList);
+    m_votes = std::make_unique<BetVotes>(*m_bets, *m_voteFiles, desktop, m_ini);
     // The time-series import ends by loading its day again.
     m_oddsTimeSeries = std::make_unique<OddsTimeSeries>(store, m_folder, m_ini, desktop, DateCombo, BatchMode,
                                                         [this] { m_dayLoader->DateComboChange(); });

@@ -46,7 +46,9 @@ class ChangeNotices;
 class AxisPartnerMarks;
 class TUserKaimeForm;
 class BetBoard;
+class BetVotes;
 class PopularityRateTable;
+class VoteFiles;
 
 struct MainFormPorts {
     Desktop& desktop;
@@ -138,6 +140,9 @@ public:
     AxisPartnerMarks& marks() { return *m_marks; }
     TUserKaimeForm& userKaime() { return *m_userKaime; }
     BetBoard& bets() { return *m_bets; }
+    // The vote files of the bet grids, the plug-in hand-off and the chase stake.
+    VoteFiles& voteFiles() { return *m_voteFiles; }
+    BetVotes& votes() { return *m_votes; }
     PopularityRateTable& popularityRates() { return *m_rates; }
     Desktop& desktop() { return m_ports.desktop; }
     const Clock& clock() const { return m_ports.clock; }
@@ -215,6 +220,8 @@ private:
     std::unique_ptr<AxisPartnerMarks> m_marks;
     std::unique_ptr<PopularityRateTable> m_rates;
     std::unique_ptr<BetBoard> m_bets;
+    std::unique_ptr<VoteFiles> m_voteFiles;
+    std::unique_ptr<BetVotes> m_votes;
 };
 
 // The settings file of a program folder.

@@ -104,6 +104,7 @@ void VoteFiles::writeBetFile(const VoteKind& kind, const std::vector<VoteRow>& r
 }
 
 void VoteFiles::writeOrderFile(const VoteKind& kind, const std::vector<VoteRow>& rows) {
+    pluginStarted = false;
     if (!ready(rows)) return;
     const std::filesystem::path kaime = orderFolder();
     // A plug-in folder that is not there is no installed plug-in either.
@@ -128,7 +129,8 @@ void VoteFiles::writeOrderFile(const VoteKind& kind, const std::vector<VoteRow>&
     lastOrderFile = file;
 
     const std::filesystem::path pluginFolder = kaime.parent_path();
-    if (!m_desktop.startProgram(pluginProgram(pluginFolder), displayPath(file), pluginFolder))
+    pluginStarted = m_desktop.startProgram(pluginProgram(pluginFolder), displayPath(file), pluginFolder);
+    if (!pluginStarted)
         tell(m_desktop, sj("投票プラグイン２の呼び出しでエラーが発生しました。") + "\r\n" +
                             sj("投票プラグイン２が正しくインストールされているか確認してください。"));
 }

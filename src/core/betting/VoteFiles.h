@@ -44,6 +44,8 @@ public:
     // The file each write wrote last (empty until one is written).
     std::filesystem::path lastBetFile;
     std::filesystem::path lastOrderFile;
+    // Whether the plug-in started on the last order file.
+    bool pluginStarted = false;
 
 private:
     // The three checks both writes begin with (day, race, bets); false after the message.

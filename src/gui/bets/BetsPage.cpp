@@ -4,9 +4,11 @@
 #include "app/MainForm.h"
 #include "bets/KaimeSetDialog.h"
 #include "betting/BetBoard.h"
+#include "betting/BetVotes.h"
 #include "grid/GridView.h"
 #include "grid/TextGridModel.h"
 #include "main/MainMenus.h"
+#include "widgets/Buttons.h"
 #include "widgets/LabelView.h"
 
 #include <QAction>
@@ -181,8 +183,88 @@ QWidget* BetsPage::buildControls() {
     layout->addWidget(method);
 
     layout->addWidget(buildSummary());
+    layout->addWidget(buildVoteButtons());
+    layout->addWidget(buildChase());
     layout->addStretch(1);
     return panel;
+}
+
+QWidget* BetsPage::buildVoteButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QPushButton* plugin = makeButton("TohyoCSVBtn", "QRV2投票", "QRV投票プラグイン２経由で投票します", row);
+    connect(plugin, &QPushButton::clicked, this, [this] { m_run([this] { m_form.votes().TohyoCSVBtnClick(); }); });
+    layout->addWidget(plugin);
+    // The two bet-list buttons are not part of the standard layout; the 買い目 menu has their items.
+    m_betFileButton = makeButton("TohyouBtn", "投票ﾌｧｲﾙ", "表示中の券種の買い目を投票ファイル(.BET)に出力します", row);
+    connect(m_betFileButton, &QPushButton::clicked, this,
+            [this] { m_run([this] { m_form.votes().TohyouBtnClick(); }); });
+    m_betFileButton->hide();
+    layout->addWidget(m_betFileButton);
+    m_betFileMenuButton = makeButton("TohyoFileBtn", "投票ファイル", "投票ファイルを出力します", row);
+    auto* menu = new QMenu(m_betFileMenuButton);
+    for (BetType type : kBetTypes) {
+        QAction* item = menu->addAction(uiText(betTypeInfo(type).caption));
+        connect(item, &QAction::triggered, this,
+                [this, type] { m_run([this, type] { m_form.votes().writeBetFile(type); }); });
+    }
+    m_betFileMenuButton->setMenu(menu);
+    m_betFileMenuButton->hide();
+    layout->addWidget(m_betFileMenuButton);
+    layout->addStretch(1);
+    return row;
+}
+
+QWidget* BetsPage::buildChase() {
+    m_chase = new QGroupBox(uiText("追い上げ投資用"), this);
+    m_chase->setObjectName(QStringLiteral("OiageGroup"));
+    auto* layout = new QGridLayout(m_chase);
+    const auto addEditor = [this, layout](int row, const char* name, const char* caption, const char* hint) {
+        auto* label = new QLabel(uiText(caption), m_chase);
+        auto* edit = new QLineEdit(m_chase);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setStatusTip(uiText(hint));
+        // Whole yen of up to six digits.
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), edit));
+        edit->setMaxLength(6);
+        edit->setAlignment(Qt::AlignRight);
+        edit->setFont(GridView::gridFont());
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
+        label->setBuddy(edit);
+        layout->addWidget(label, row, 0);
+        layout->addWidget(edit, row, 1);
+        layout->addWidget(new QLabel(uiText("円"), m_chase), row, 2);
+        return edit;
+    };
+    m_loss = addEditor(0, "SaNumEditExC3", "損失金額(&L)", "取り戻したい損失の金額（損失金管理の累計）");
+    m_profit = addEditor(1, "SaNumEditExC2", "目標利益金額(&G)", "損失を取り戻したうえで得たい利益の金額");
+    connect(m_loss, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int64_t amount = text.toLongLong();
+        m_run([this, amount] { board().setLossAmount(amount); });
+    });
+    connect(m_profit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int64_t amount = text.toLongLong();
+        m_run([this, amount] { board().setTargetProfit(amount); });
+    });
+    QPushButton* chase =
+        makeButton("OiageBtn", "追い上げ(&C)",
+                   "損失金額と目標利益金額を取り戻す投票金額を、枠連の予想回収率から求めます", m_chase);
+    connect(chase, &QPushButton::clicked, this, [this] { m_run([this] { m_form.votes().OiageBtnClick(); }); });
+    layout->addWidget(chase, 2, 0, 1, 3);
+    // Not part of the standard layout: the 買い目 menu shows it.
+    m_chase->hide();
+    return m_chase;
+}
+
+bool BetsPage::chaseShown() const {
+    return !m_chase->isHidden();
+}
+
+void BetsPage::showChase(bool shown) {
+    if (m_chaseAction && m_chaseAction->isChecked() != shown) m_chaseAction->setChecked(shown);
+    m_chase->setVisible(shown);
+    if (shown) m_loss->setFocus();
 }
 
 QWidget* BetsPage::buildSummary() {
@@ -236,6 +318,18 @@ void BetsPage::wireMenus(const MainMenus& menus) {
     wire("N33", [this] { board().N32Click(2); });
     wire("KaimeJoi", [this] { board().KaimeJoiClick(0); });
     wire("KaimeKai", [this] { board().KaimeJoiClick(1); });
+    wire("TohyoCSVBtn", [this] { m_form.votes().TohyoCSVBtnClick(); });
+    wire("TohyouBtn", [this] { m_form.votes().TohyouBtnClick(); });
+    const std::pair<const char*, BetType> voteItems[] = {
+        {"N19", BetType::Tan},  {"N20", BetType::Fuku},   {"N21", BetType::Waku},    {"N22", BetType::Umaren},
+        {"N23", BetType::Wide}, {"N24", BetType::Umatan}, {"N25", BetType::Sanpuku}, {"N26", BetType::Santan}};
+    for (const auto& [name, type] : voteItems)
+        wire(name, [this, type = type] { m_form.votes().writeBetFile(type); });
+    m_chaseAction = menus.action("OiageMenu");
+    if (m_chaseAction) {
+        m_chaseAction->setEnabled(true);
+        connect(m_chaseAction, &QAction::triggered, this, [this](bool checked) { showChase(checked); });
+    }
     m_previewAction = menus.action("KaneNaruKiMenu");
     if (m_previewAction) {
         m_previewAction->setEnabled(true);
@@ -299,6 +393,8 @@ void BetsPage::showEditors() {
     const BetBoard& bets = board();
     // The amount being typed stays as typed ("" and "0" are both 0); only another value replaces it.
     if (m_amount->text().toLongLong() != bets.SaNumEditExC1) m_amount->setText(QString::number(bets.SaNumEditExC1));
+    if (m_loss->text().toLongLong() != bets.SaNumEditExC3) m_loss->setText(QString::number(bets.SaNumEditExC3));
+    if (m_profit->text().toLongLong() != bets.SaNumEditExC2) m_profit->setText(QString::number(bets.SaNumEditExC2));
     QAbstractButton* wanted = m_method->button(bets.RadioGroup1ItemIndex);
     if (wanted) {
         if (!wanted->isChecked()) wanted->setChecked(true);

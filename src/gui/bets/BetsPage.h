@@ -17,6 +17,7 @@
 class QAbstractButton;
 class QAction;
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
@@ -52,6 +53,12 @@ public:
     QLineEdit& amountEdit() const { return *m_amount; }
     QAbstractButton* methodButton(int index) const;
 
+    // Shows the group 追い上げ投資用 (損失金額, 目標利益金額, 追い上げ) or hides it again.
+    void showChase(bool shown);
+    bool chaseShown() const;
+    QLineEdit& lossEdit() const { return *m_loss; }
+    QLineEdit& profitEdit() const { return *m_profit; }
+
     // Puts 枠連 and the bracket preview on the tab bar (or takes them off), and shows the preview.
     void showPreview(bool shown);
     bool previewShown() const { return m_previewShown; }
@@ -65,6 +72,8 @@ private:
     QWidget* buildPreviewPage();
     QWidget* buildControls();
     QWidget* buildSummary();
+    QWidget* buildVoteButtons();
+    QWidget* buildChase();
     void showGridMenu(BetType type, const QModelIndex& index, const QPoint& globalPos);
     void showLabels();
     void showEditors();
@@ -82,6 +91,12 @@ private:
     QButtonGroup* m_method = nullptr;
     QLabel* m_setName = nullptr;
     QAction* m_previewAction = nullptr;
+    QPushButton* m_betFileButton = nullptr;     // 投票ﾌｧｲﾙ, hidden
+    QPushButton* m_betFileMenuButton = nullptr; // 投票ファイル with its pop-up menu, hidden
+    QGroupBox* m_chase = nullptr;               // 追い上げ投資用, shown from the menu
+    QLineEdit* m_loss = nullptr;                // 損失金額 (SaNumEditExC3)
+    QLineEdit* m_profit = nullptr;              // 目標利益金額 (SaNumEditExC2)
+    QAction* m_chaseAction = nullptr;
     bool m_previewShown = false;
     bool m_syncingTab = false;
     std::string m_shownRace; // the day and slot the grids were last shown for

@@ -107,6 +107,18 @@ void MainMenus::buildKaimeMenu() {
     addItem(kaime, "N18", "投資金設定(&T)...", "1レースの投資金、追い上げの増額率と目標利益の初期値を設定します");
     addItem(kaime, "LossMemo", "損失金管理(&M)...", "追い上げで取り戻す損失金を記録・削除します");
     kaime.addSeparator();
+    // The vote buttons of the 買い目 tab, those hidden in the window too.
+    addItem(kaime, "TohyoCSVBtn", "QRV2投票(&V)", "QRV投票プラグイン２経由で投票します");
+    addItem(kaime, "TohyouBtn", "投票ﾌｧｲﾙ(&F)", "表示中の券種の買い目を投票ファイル(.BET)に出力します");
+    QMenu& voteFile = *kaime.addMenu(uiText("投票ファイル(&B)"));
+    voteFile.setStatusTip(uiText("投票ファイルを出力します"));
+    const char* const voteItems[][2] = {{"N19", "単勝"},   {"N20", "複勝"}, {"N21", "枠連"},   {"N22", "馬連"},
+                                        {"N23", "ワイド"}, {"N24", "馬単"}, {"N25", "三連複"}, {"N26", "三連単"}};
+    for (const auto& [name, caption] : voteItems)
+        addItem(voteFile, name, caption, "この券種の買い目を投票ファイル(.BET)に出力します");
+    addItem(kaime, "OiageMenu", "追い上げ投資用(&O)", "損失金額と目標利益金額から投票金額を求める欄を表示します")
+        ->setCheckable(true);
+    kaime.addSeparator();
 
     QMenu& logic = *kaime.addMenu(uiText("別ロジック買い目(&L)"));
     QActionGroup* logicGroup = addGroup(logic);

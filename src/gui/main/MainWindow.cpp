@@ -5,6 +5,7 @@
 #include "analysis/OddsTimeSeries.h"
 #include "bets/BetsPage.h"
 #include "betting/UserKaimeDialog.h"
+#include "betting/VoteFiles.h"
 #include "download/GetDataDialog.h"
 #include "grid/GridView.h"
 #include "main/EntriesPage.h"
@@ -292,6 +293,8 @@ void MainWindow::wireMenus() {
     wire("hidelist", [this] { m_form.hidelistClick(); });
     wire("T1", [this] { m_form.oddsTimeSeries().T1Click(); });
     wire("N12", [this] { m_form.oddsTimeSeries().N12Click(); });
+    wire("N28", [this] { m_form.voteFiles().N28Click(); });
+    wire("QRV1", [this] { m_form.voteFiles().QRV1Click(); });
     wire("K1", [this] { K1Click(); });
     QAction* lossMemo = m_menus->action("LossMemo");
     lossMemo->setEnabled(true);
