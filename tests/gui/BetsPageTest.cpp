@@ -7,13 +7,18 @@
 #include "bets/KaimeSetDialog.h"
 #include "betting/AxisPartnerMarks.h"
 #include "betting/BetBoard.h"
+#include "betting/VoteFiles.h"
 #include "frame/IniFile.h"
 #include "main/MainMenus.h"
+#include "platform/FileIo.h"
+#include "support/TempDir.h"
 #include "text/Fields.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace renoka {
@@ -303,6 +308,15 @@ TEST_F(BetsPageTest, TheBetLogicMenusCheckTheirItemAndKeepItInTheSettings) {
 }
 
 TEST_F(BetsPageTest, TheInvestmentDialogKeepsTheDefaultAmountAndShowsTheRaceAgain) {
+    // The settings file is the suite's: the next test's day load must find the amounts as they were.
+    struct Restore {
+        IniFile& ini;
+        ~Restore() {
+            ini.writeInteger("KaimeSet", "DefaultAmount", 3000);
+            ini.writeInteger("KaimeSet", "DefaultZogaku", 100);
+            ini.writeInteger("KaimeSet", "DefaultTarProfit", 10000);
+        }
+    } restore{m_form->ini()};
     QAction* menu = m_window->menus().action("N18");
     ASSERT_NE(menu, nullptr);
     ASSERT_TRUE(menu->isEnabled());
@@ -324,6 +338,65 @@ TEST_F(BetsPageTest, TheInvestmentDialogKeepsTheDefaultAmountAndShowsTheRaceAgai
     EXPECT_EQ(m_form->ini().readInteger("KaimeSet", "DefaultAmount", 0), 100);
     EXPECT_EQ(m_form->ini().readInteger("KaimeSet", "DefaultZogaku", 0), 100);
     EXPECT_EQ(m_form->ini().readInteger("KaimeSet", "DefaultTarProfit", 0), 100);
+}
+
+TEST_F(BetsPageTest, TheVoteButtonsAndTheChaseGroupAreThereAsTheStandardLayoutHasThemAndInTheMenu) {
+    EXPECT_TRUE(child<QPushButton>("TohyoCSVBtn").isVisibleTo(&page()));
+    EXPECT_EQ(child<QPushButton>("TohyoCSVBtn").text(), QStringLiteral("QRV2投票"));
+    EXPECT_FALSE(child<QPushButton>("TohyouBtn").isVisibleTo(&page()));
+    EXPECT_FALSE(child<QPushButton>("TohyoFileBtn").isVisibleTo(&page()));
+    EXPECT_FALSE(child<QGroupBox>("OiageGroup").isVisibleTo(&page()));
+    for (const char* name : {"TohyoCSVBtn", "TohyouBtn", "N19", "N20", "N21", "N22", "N23", "N24", "N25", "N26",
+                             "OiageMenu", "QRV1", "N28", "LossMemo"}) {
+        QAction* action = m_window->menus().action(name);
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_TRUE(action->isEnabled()) << name;
+    }
+    m_window->menus().action("OiageMenu")->trigger();
+    EXPECT_TRUE(child<QGroupBox>("OiageGroup").isVisibleTo(&page()));
+    m_window->menus().action("OiageMenu")->trigger();
+    EXPECT_FALSE(child<QGroupBox>("OiageGroup").isVisibleTo(&page()));
+}
+
+TEST_F(BetsPageTest, QrvVoteWritesTheShownTypesOrderFileAndStartsThePluginAndTheMenuWritesABetFile) {
+    showFullyMarked(9);
+    showType(BetType::Umaren);
+    QTemporaryDir pluginDir;
+    const fs::path plugin(pluginDir.path().toStdU16String());
+    m_form->ini().writeString("Dir", "QRVTohyo2", displayPath(plugin));
+    const std::string race = toUtf8(m_form->DatList.items[static_cast<size_t>(m_form->DatList.itemIndex)]);
+    desktop.expectConfirm(true, "[" + race + ":馬連]に投票します。実行してよろしいですか？");
+    child<QPushButton>("TohyoCSVBtn").click();
+    const VoteFiles& files = m_form->voteFiles();
+    ASSERT_FALSE(files.lastOrderFile.empty());
+    EXPECT_EQ(files.lastOrderFile.parent_path(), plugin / "kaime");
+    // One line per bet of the grid (nine horses: every pair), the plug-in started once on the file.
+    EXPECT_EQ(splitLines(test::readBytes(files.lastOrderFile)).size(), 36u);
+    ASSERT_EQ(desktop.startedPrograms.size(), 1u);
+    EXPECT_EQ(desktop.startedIn.back(), plugin);
+
+    desktop.expectConfirm(true, "[" + race + ":３連単]に投票します。投票ファイルを出力しますか？");
+    m_window->menus().action("N26")->trigger();
+    ASSERT_FALSE(files.lastBetFile.empty());
+    EXPECT_EQ(splitLines(test::readBytes(files.lastBetFile)).size(), 1u + 9 * 8 * 7);
+    std::error_code ec;
+    std::filesystem::remove(files.lastBetFile, ec);
+}
+
+TEST_F(BetsPageTest, TheChaseGroupsEditorsFeedTheBoardAndARaceWithoutBracketBetsIsRefused) {
+    showFullyMarked(9);
+    m_window->menus().action("OiageMenu")->trigger();
+    QLineEdit& loss = page().lossEdit();
+    loss.setFocus();
+    loss.selectAll();
+    for (const QChar c : QStringLiteral("12000"))
+        key(loss, Qt::Key_0 + (c.unicode() - u'0'), QString(c));
+    EXPECT_EQ(board().SaNumEditExC3, 12000);
+    const int64_t amount = board().SaNumEditExC1;
+    child<QPushButton>("OiageBtn").click();
+    EXPECT_EQ(desktop.messages.back(), "この組合せまたは金額では資金配分ができません。");
+    EXPECT_EQ(board().SaNumEditExC1, amount);
+    m_window->menus().action("OiageMenu")->trigger();
 }
 
 } // namespace

@@ -239,6 +239,9 @@ QWidget* BetsPage::buildChase() {
     };
     m_loss = addEditor(0, "SaNumEditExC3", "損失金額(&L)", "取り戻したい損失の金額（損失金管理の累計）");
     m_profit = addEditor(1, "SaNumEditExC2", "目標利益金額(&G)", "損失を取り戻したうえで得たい利益の金額");
+    // What the board holds from the start; later a blank field being typed into stays blank.
+    m_loss->setText(QString::number(board().SaNumEditExC3));
+    m_profit->setText(QString::number(board().SaNumEditExC2));
     connect(m_loss, &QLineEdit::textEdited, this, [this](const QString& text) {
         const int64_t amount = text.toLongLong();
         m_run([this, amount] { board().setLossAmount(amount); });

@@ -135,6 +135,10 @@ bool showExtra(MainWindow& window, TMainForm& form, const QString& show, QPixmap
         dialogShot = window.lossRegDialog().grab();
     } else if (show == QLatin1String("kaime-set")) {
         dialogShot = shotOfModal([&window, &form] { KaimeSetDialog::showModal(form.bets(), &window); });
+    } else if (show == QLatin1String("chase")) {
+        // The group 追い上げ投資用 as its menu item shows it.
+        if (QAction* item = window.menus().action("OiageMenu")) item->trigger();
+        QApplication::processEvents();
     } else if (show == QLatin1String("preview")) {
         window.betsPage().showPreview(true);
         window.showForm();

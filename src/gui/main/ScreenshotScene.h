@@ -22,7 +22,8 @@ struct ScreenshotScene {
     // axis-and-partner window from its menu item), "loss-register" (the loss register's window opened from the
     // 買い目 menu), "kaime-set" (the investment dialog of "投資金設定"), "preview" (the bracket preview's tabs put on
     // the bets page), "marks:5;7,8;7,8,10" (the horses clicked to 軸, ヒモ1 and ヒモ2 in the entries-check grid) or
-    // "sort:9" (a click on that header of the bet grid shown); several steps joined by "+" run in turn.
+    // "sort:9" (a click on that header of the bet grid shown), "chase" (the group 追い上げ投資用 shown from its menu
+    // item); several steps joined by "+" run in turn.
     QString show;
 };
 
