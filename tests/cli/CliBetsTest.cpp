@@ -2,6 +2,7 @@
 // row, the method and the amount; arguments that are wrong are usage errors, things that are not there failures.
 #include "platform/FileIo.h"
 #include "support/CliRun.h"
+#include "support/DemoHome.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ class CliBetsTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         s_home = new TempDir;
-        const CliRun download = cli({"--now", "2026-12-12 08:00", "download", "--setup", "--odds"});
+        const CliRun download = prepareDemoHome(s_home->path());
         ASSERT_EQ(download.status, 0) << download.err;
     }
     static void TearDownTestSuite() {

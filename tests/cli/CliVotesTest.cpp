@@ -5,6 +5,7 @@
 #include "frame/IniFile.h"
 #include "platform/FileIo.h"
 #include "support/CliRun.h"
+#include "support/DemoHome.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ class CliVotesTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         s_home = new TempDir;
-        s_download = new CliRun(cli({"--now", "2026-12-12 08:00", "download", "--setup", "--odds"}));
+        s_download = new CliRun(prepareDemoHome(s_home->path()));
     }
     static void TearDownTestSuite() {
         delete s_download;
