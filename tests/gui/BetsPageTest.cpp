@@ -392,6 +392,12 @@ TEST_F(BetsPageTest, TheChaseGroupsEditorsFeedTheBoardAndARaceWithoutBracketBets
     for (const QChar c : QStringLiteral("12000"))
         key(loss, Qt::Key_0 + (c.unicode() - u'0'), QString(c));
     EXPECT_EQ(board().SaNumEditExC3, 12000);
+    // The register's total may be longer than the six digits one can type; it is shown whole.
+    board().SaNumEditExC3 = 12'345'678;
+    page().showForm(false);
+    EXPECT_EQ(loss.text(), QStringLiteral("12345678"));
+    board().SaNumEditExC3 = 12000;
+    page().showForm(false);
     const int64_t amount = board().SaNumEditExC1;
     child<QPushButton>("OiageBtn").click();
     EXPECT_EQ(desktop.messages.back(), "この組合せまたは金額では資金配分ができません。");

@@ -225,9 +225,9 @@ QWidget* BetsPage::buildChase() {
         auto* edit = new QLineEdit(m_chase);
         edit->setObjectName(QString::fromLatin1(name));
         edit->setStatusTip(uiText(hint));
-        // Whole yen of up to six digits.
+        // Whole yen of up to six digits typed; the loss register's total, which may be longer, is shown whole.
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), edit));
-        edit->setMaxLength(6);
+        edit->setMaxLength(12);
         edit->setAlignment(Qt::AlignRight);
         edit->setFont(GridView::gridFont());
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
