@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace renoka;
 using namespace renoka::test;
 
@@ -61,6 +63,23 @@ TEST(ErrorLogTest, EntriesAreAppendedWithoutTrimmingAndKeepInvalidBytes) {
     ASSERT_EQ(lines.size(), 152u);
     EXPECT_EQ(lines[150], "\x80\xff\xfe broken");
     EXPECT_EQ(toUtf8(lines[151]), "【エラー】21:30:59：JVOpenエラー:テスト");
+}
+
+TEST(ErrorLogTest, TwoProgramsAppendingAtOnceLoseNoLine) {
+    // The GUI and a command-line run each keep their own log object on the one file.
+    TempDir dir;
+    FakeClock clock("2026-12-08 21:30:59");
+    ErrorLog gui(dir / "ErrorLog.txt", clock);
+    ErrorLog cli(dir / "ErrorLog.txt", clock);
+    const auto write = [](ErrorLog& log, const char* who) {
+        for (int i = 0; i < 100; ++i)
+            log.append(std::string(who) + std::to_string(i));
+    };
+    std::thread first(write, std::ref(gui), "gui");
+    std::thread second(write, std::ref(cli), "cli");
+    first.join();
+    second.join();
+    EXPECT_EQ(loadLines(dir / "ErrorLog.txt").size(), 200u);
 }
 
 } // namespace
