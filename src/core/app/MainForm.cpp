@@ -144,6 +144,11 @@ TMainForm::TMainForm(fs::path programDir, MainFormPorts ports)
     fetches.DMReadBtnClick = [this] { m_mining->DMReadBtnClick(); };
     fetches.DatListClick = showRace;
     fetches.KaisaiReadBtnClick = [this] { m_changeNotices->KaisaiReadBtnClick(); };
+    // The race on screen shows a changed post time at once.
+    m_changeNotices->postTimesChanged = [this] {
+        const int slot = m_store->CurrentRace;
+        if (DatList.itemIndex >= 0 && slot >= 0 && slot < kSlotCount) m_raceCard->refreshHeader(slot);
+    };
     fetches.JikuBtnClick = [this] {
         if (m_mining->JikuBtnClick) m_mining->JikuBtnClick();
     };

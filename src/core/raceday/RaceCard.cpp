@@ -98,6 +98,11 @@ void RaceCard::show(int slot, int horses) {
     m_changes.mark(View::RaceCard);
 }
 
+void RaceCard::refreshHeader(int slot) {
+    writeHeader(slot);
+    m_changes.mark(View::RaceCard);
+}
+
 std::string RaceCard::heading() const {
     std::string text;
     for (const Label* label : {&Label1, &Label2, &Label3, &Label4}) {

@@ -31,6 +31,8 @@ public:
 
     // Empties the rows for a race of `horses` horses, then writes the header and the rows of race slot `slot`.
     void show(int slot, int horses);
+    // Writes the header of race slot `slot` again from the store (a post time changed while it is shown).
+    void refreshHeader(int slot);
     // The race heading as the entries table copies it: Label1 to Label4, each ended by CR LF.
     std::string heading() const;
 

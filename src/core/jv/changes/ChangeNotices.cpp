@@ -97,6 +97,7 @@ void ChangeNotices::KaisaiReadBtnClick() {
             m_files.replaceLines(raceFile, std::move(raceLines));
             m_changes.mark(View::RaceCard);
             m_changes.mark(View::Frame);
+            if (postTimesChanged) postTimesChanged();
         }
     }
 

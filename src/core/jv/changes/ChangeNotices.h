@@ -4,6 +4,7 @@
 // notices were applied is kept per notice category in "CHG/<day>.NEW" (five lines, the announcement time
 // MMDDhhmm of the newest applied notice of each category), so it survives a restart.
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ public:
 
     // "開催読込" (hidden): applies the post-time changes not applied yet and writes ".NEW" when one was.
     void KaisaiReadBtnClick();
+    // Called when a run changed post times in the store (the race on screen shows its new time).
+    std::function<void()> postTimesChanged;
 
     // The notice lines of the last run, one per category that had something new, in category order.
     const std::vector<std::string>& NoticeLines() const { return m_lines; }

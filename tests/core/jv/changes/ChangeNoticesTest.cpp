@@ -5,6 +5,7 @@
 #include "base/Cp932.h"
 #include "core/jv/LiveDayFixture.h"
 #include "frame/IniFile.h"
+#include "raceday/RaceCard.h"
 #include "store/RecordSizes.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,21 @@ TEST(ChangeNoticesTest, APostTimeChangeMovesTheRaceAndItsFetchTimesAndIsRemember
     EXPECT_EQ(f.times(2), "1530 1531 1532");
     EXPECT_EQ(loadLines(f.newFile()), (std::vector<std::string>{"", "", "", "12081012", ""}));
     EXPECT_EQ(toUtf8(f.main().StatusLabel.text), "[発走時刻変更]が発生しています。(更新：12/08 10:12)");
+}
+
+TEST(ChangeNoticesTest, TheRaceOnScreenShowsItsNewPostTimeAtOnce) {
+    NoticeDay f;
+    f.store().CurrentRace = 1;
+    f.main().DatList.itemIndex = 1;
+    f.main().raceCard().show(1, 0);
+    const std::string before = toUtf8(f.main().raceCard().Label1.text);
+    ASSERT_NE(before.find("15.30発走"), std::string::npos) << before;
+    f.main().changes().take();
+    f.writeTc({tc("06", 11, "12081012", "1540")});
+    f.notices().KaisaiReadBtnClick();
+    const std::string after = toUtf8(f.main().raceCard().Label1.text);
+    EXPECT_NE(after.find("15.40発走"), std::string::npos) << after;
+    EXPECT_TRUE(f.main().changes().take().has(View::RaceCard));
 }
 
 TEST(ChangeNoticesTest, ANoticeAlreadyAppliedIsNotAppliedAgainAndNothingIsWritten) {
