@@ -130,6 +130,25 @@ QWidget* BetsPage::buildPreviewPage() {
     return page;
 }
 
+QLineEdit* BetsPage::makeYenEdit(const char* name, const char* hint, int typedDigits, int shownDigits, QWidget* parent,
+                                 void (*change)(BetBoard&, int64_t)) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setStatusTip(uiText(hint));
+    // Whole yen of up to `typedDigits` digits, nothing else.
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(typedDigits)), edit));
+    edit->setMaxLength(shownDigits);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setFont(GridView::gridFont());
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(typedDigits + 1, u'0')) + 16);
+    connect(edit, &QLineEdit::textEdited, this, [this, change](const QString& text) {
+        const int64_t amount = text.toLongLong();
+        m_run([this, change, amount] { change(board(), amount); });
+    });
+    return edit;
+}
+
 QWidget* BetsPage::buildControls() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("KaimeControls"));
@@ -144,20 +163,9 @@ QWidget* BetsPage::buildControls() {
 
     auto* amountRow = new QHBoxLayout;
     auto* amountCaption = new QLabel(uiText("入力投票金額(&A)"), panel);
-    m_amount = new QLineEdit(panel);
-    m_amount->setObjectName(QStringLiteral("SaNumEditExC1"));
-    m_amount->setStatusTip(uiText("このレースに投票する金額。買い目に100円単位で配分します"));
-    // Whole yen of up to eight digits, nothing else.
-    m_amount->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}")), m_amount));
-    m_amount->setMaxLength(8);
-    m_amount->setAlignment(Qt::AlignRight);
-    m_amount->setFont(GridView::gridFont());
-    m_amount->setFixedWidth(m_amount->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 16);
+    m_amount = makeYenEdit("SaNumEditExC1", "このレースに投票する金額。買い目に100円単位で配分します", 8, 8, panel,
+                           [](BetBoard& bets, int64_t amount) { bets.setStakeAmount(amount); });
     amountCaption->setBuddy(m_amount);
-    connect(m_amount, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const int64_t amount = text.toLongLong();
-        m_run([this, amount] { board().setStakeAmount(amount); });
-    });
     amountRow->addWidget(amountCaption);
     amountRow->addWidget(m_amount);
     amountRow->addWidget(new QLabel(uiText("円"), panel));
@@ -220,36 +228,26 @@ QWidget* BetsPage::buildChase() {
     m_chase = new QGroupBox(uiText("追い上げ投資用"), this);
     m_chase->setObjectName(QStringLiteral("OiageGroup"));
     auto* layout = new QGridLayout(m_chase);
-    const auto addEditor = [this, layout](int row, const char* name, const char* caption, const char* hint) {
+    const auto addEditor = [this, layout](int row, QLineEdit* edit, const char* caption) {
         auto* label = new QLabel(uiText(caption), m_chase);
-        auto* edit = new QLineEdit(m_chase);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setStatusTip(uiText(hint));
-        // Whole yen of up to six digits typed; the loss register's total, which may be longer, is shown whole.
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), edit));
-        edit->setMaxLength(12);
-        edit->setAlignment(Qt::AlignRight);
-        edit->setFont(GridView::gridFont());
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
         label->setBuddy(edit);
         layout->addWidget(label, row, 0);
         layout->addWidget(edit, row, 1);
         layout->addWidget(new QLabel(uiText("円"), m_chase), row, 2);
         return edit;
     };
-    m_loss = addEditor(0, "SaNumEditExC3", "損失金額(&L)", "取り戻したい損失の金額（損失金管理の累計）");
-    m_profit = addEditor(1, "SaNumEditExC2", "目標利益金額(&G)", "損失を取り戻したうえで得たい利益の金額");
+    // Six digits typed; the loss register's total, which may be longer, is shown whole.
+    m_loss = addEditor(0,
+                       makeYenEdit("SaNumEditExC3", "取り戻したい損失の金額（損失金管理の累計）", 6, 12, m_chase,
+                                   [](BetBoard& bets, int64_t amount) { bets.setLossAmount(amount); }),
+                       "損失金額(&L)");
+    m_profit = addEditor(1,
+                         makeYenEdit("SaNumEditExC2", "損失を取り戻したうえで得たい利益の金額", 6, 6, m_chase,
+                                     [](BetBoard& bets, int64_t amount) { bets.setTargetProfit(amount); }),
+                         "目標利益金額(&G)");
     // What the board holds from the start; later a blank field being typed into stays blank.
     m_loss->setText(QString::number(board().SaNumEditExC3));
     m_profit->setText(QString::number(board().SaNumEditExC2));
-    connect(m_loss, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const int64_t amount = text.toLongLong();
-        m_run([this, amount] { board().setLossAmount(amount); });
-    });
-    connect(m_profit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const int64_t amount = text.toLongLong();
-        m_run([this, amount] { board().setTargetProfit(amount); });
-    });
     QPushButton* chase =
         makeButton("OiageBtn", "追い上げ(&C)",
                    "損失金額と目標利益金額を取り戻す投票金額を、枠連の予想回収率から求めます", m_chase);

@@ -73,6 +73,9 @@ private:
     QWidget* buildControls();
     QWidget* buildSummary();
     QWidget* buildVoteButtons();
+    // A right-aligned editor of whole yen that runs `change` with the board when the user types.
+    QLineEdit* makeYenEdit(const char* name, const char* hint, int typedDigits, int shownDigits, QWidget* parent,
+                           void (*change)(BetBoard&, int64_t));
     QWidget* buildChase();
     void showGridMenu(BetType type, const QModelIndex& index, const QPoint& globalPos);
     void showLabels();
