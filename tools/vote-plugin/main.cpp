@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -45,8 +46,11 @@ int printCheck(const OrderCheck& check, const QString& file) {
     return 0;
 }
 
-int showCheck(const OrderCheck& check, const QString& file) {
+// Shows the bets in a window; with `screenshot` the window is drawn into that PNG file instead of waiting for
+// the user.
+int showCheck(const OrderCheck& check, const QString& file, const QString& screenshot) {
     if (!check.error.empty()) {
+        if (!screenshot.isEmpty()) return printCheck(check, file);
         QMessageBox::warning(nullptr, QStringLiteral("投票プラグイン（代行）"), u8(check.error));
         return 1;
     }
@@ -72,9 +76,15 @@ int showCheck(const OrderCheck& check, const QString& file) {
     totals += QStringLiteral("総合計 %1（%2点）").arg(yen(check.grandTotal)).arg(check.orders.size());
     layout->addWidget(new QLabel(totals));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
     dialog.resize(560, 420);
+    if (!screenshot.isEmpty()) {
+        dialog.show();
+        QApplication::processEvents();
+        return dialog.grab().save(screenshot) ? 0 : 1;
+    }
     dialog.exec();
     return 0;
 }
@@ -87,17 +97,23 @@ int main(int argc, char** argv) {
     bool console = (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) || platform == "offscreen" ||
                    platform == "minimal";
     const char* path = nullptr;
+    const char* screenshot = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--console") == 0)
             console = true;
+        else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
+            screenshot = argv[++i];
         else
             path = argv[i];
     }
     if (!path) {
-        std::fprintf(stderr, "使い方: QRVTohyoPlugIn2 [--console] 注文ファイル\n");
+        std::fprintf(stderr, "使い方: QRVTohyoPlugIn2 [--console | --screenshot 画像.png] 注文ファイル\n");
         return 2;
     }
-    if (console && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A picture of the window is drawn offscreen.
+    if (screenshot) console = false;
+    if ((console || screenshot) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString file = QString::fromLocal8Bit(path);
     QFile in(file);
@@ -107,5 +123,6 @@ int main(int argc, char** argv) {
     }
     const QByteArray bytes = in.readAll();
     const OrderCheck check = renoka::plugin::checkOrderFile(std::string_view(bytes.constData(), bytes.size()));
-    return console ? printCheck(check, file) : showCheck(check, file);
+    return console ? printCheck(check, file)
+                   : showCheck(check, file, screenshot ? QString::fromLocal8Bit(screenshot) : QString());
 }
