@@ -89,9 +89,8 @@ QWidget* BetsPage::buildGridPage(BetType type) {
     });
     connect(grid, &GridView::contextMenuAt, this,
             [this, type](const QModelIndex& index, const QPoint& at) { showGridMenu(type, index, at); });
-    grid->installEventFilter(this);
-    grid->viewport()->setMouseTracking(true);
-    grid->viewport()->installEventFilter(this);
+    // 消 acts: the hand over it and the header, and the space bar on any cell of a row clicks its 消.
+    grid->setCellClicks(BetBoard::handCursorAt, kExclusionCol);
     m_grids[static_cast<size_t>(betIndex(type))] = grid;
     return grid;
 }
@@ -112,7 +111,8 @@ QWidget* BetsPage::buildPreviewPage() {
         const int col = index.column();
         m_run([this, row, col] { board().StringGrid2Click(row, col); });
     });
-    m_preview->installEventFilter(this);
+    // The space bar on a row sets or clears its ●.
+    m_preview->setCellClicks({}, kPreviewChoiceCol);
     m_extract = new QPushButton(uiText("抽出(&E)"), page);
     m_extract->setObjectName(QStringLiteral("KaimeMakeBtn_Old"));
     m_extract->setAutoDefault(false);
@@ -424,34 +424,6 @@ void BetsPage::showGridMenu(BetType type, const QModelIndex& index, const QPoint
                 [this, type, col] { m_run([this, type, col] { board().gridMouseDown(type, 0, col); }); });
     }
     menu.exec(globalPos);
-}
-
-bool BetsPage::eventFilter(QObject* watched, QEvent* event) {
-    for (BetType type : kBetTypes) {
-        GridView* grid = m_grids[static_cast<size_t>(betIndex(type))];
-        if (!grid) continue; // still being built
-        if (watched == grid->viewport() && event->type() == QEvent::MouseMove) {
-            const QModelIndex index = grid->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-            if (index.isValid() && BetBoard::handCursorAt(TextGridModel::gridRow(index.row()), index.column()))
-                grid->viewport()->setCursor(Qt::PointingHandCursor);
-            else
-                grid->viewport()->unsetCursor();
-        }
-        // The keyboard's way to a click in 消: the space bar on any cell of the row.
-        if (watched == grid && event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && grid->currentIndex().isValid()) {
-            const int row = TextGridModel::gridRow(grid->currentIndex().row());
-            m_run([this, type, row] { board().gridClick(type, row, 0); });
-            return true;
-        }
-    }
-    if (m_preview && watched == m_preview && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && m_preview->currentIndex().isValid()) {
-        const int row = TextGridModel::gridRow(m_preview->currentIndex().row());
-        m_run([this, row] { board().StringGrid2Click(row, kPreviewChoiceCol); });
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace renoka

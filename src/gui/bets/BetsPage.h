@@ -63,9 +63,6 @@ public:
     void showPreview(bool shown);
     bool previewShown() const { return m_previewShown; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* buildTabs();
     QWidget* buildGridPage(BetType type);

@@ -89,6 +89,12 @@ void GridView::setCellPresses(std::function<bool(int row, int col)> handAt) {
     horizontalHeader()->viewport()->installEventFilter(this);
 }
 
+void GridView::setCellClicks(std::function<bool(int row, int col)> handAt, int spaceCol) {
+    m_handAt = std::move(handAt);
+    m_spaceClickCol = spaceCol;
+    viewport()->setMouseTracking(true);
+}
+
 std::pair<int, int> GridView::cellAt(const QPoint& viewportPos) const {
     const QModelIndex index = indexAt(viewportPos);
     if (!index.isValid()) return {-1, -1};
@@ -104,7 +110,7 @@ void GridView::mousePressEvent(QMouseEvent* event) {
 
 void GridView::mouseMoveEvent(QMouseEvent* event) {
     QTableView::mouseMoveEvent(event);
-    if (!m_cellPresses) return;
+    if (!m_handAt) return;
     const auto [row, col] = cellAt(event->position().toPoint());
     if (row >= 0 && m_handAt && m_handAt(row, col))
         viewport()->setCursor(Qt::PointingHandCursor);
@@ -118,6 +124,14 @@ void GridView::keyPressEvent(QKeyEvent* event) {
         const QModelIndex index = currentIndex();
         if (index.isValid()) {
             Q_EMIT cellPressed(TextGridModel::gridRow(index.row()), index.column());
+            event->accept();
+            return;
+        }
+    }
+    if (m_spaceClickCol >= 0 && event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        const QModelIndex index = currentIndex();
+        if (index.isValid()) {
+            Q_EMIT clicked(model()->index(index.row(), m_spaceClickCol));
             event->accept();
             return;
         }

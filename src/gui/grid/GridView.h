@@ -35,6 +35,9 @@ public:
     // on a header cell (grid row 0) or on the room beside the cells (row and column -1) is reported as
     // cellPressed, and so is the space key on the current cell; the hand shows over the cells `handAt` names.
     void setCellPresses(std::function<bool(int row, int col)> handAt);
+    // Grids whose cells act when clicked (the bet grids): the hand shows over the cells `handAt` names, and the
+    // space key on a row is a click on its cell in `spaceCol` (the keyboard's way to the column that acts).
+    void setCellClicks(std::function<bool(int row, int col)> handAt, int spaceCol);
     // The grid row and column under a point of the viewport; -1 and -1 where there is no cell.
     std::pair<int, int> cellAt(const QPoint& viewportPos) const;
 
@@ -77,6 +80,7 @@ private:
     std::function<int(int)> m_chars;
     std::function<bool(int, int)> m_handAt;
     bool m_cellPresses = false;
+    int m_spaceClickCol = -1; // setCellClicks: the column a space key clicks
     double m_scale = 1.0;
     int m_rowLines = 1;
     int m_minimumRowHeight = 0;
