@@ -88,9 +88,9 @@ PriceTable priceTableOf(const RaceWork& w, BetType type) {
 // the type's field widths.
 void putLine(TextGrid& grid, const BetTypeInfo& info, int row, std::string_view line) {
     grid.setCell(kRowNumberCol, row, betfmt::integer(row, info.rowNumberWidth));
-    grid.setCell(kKeyCol, row, std::string(field(line, 1, info.keyWidth)));
-    grid.setCell(kOddsCol, row, std::string(field(line, info.keyWidth + 1, info.oddsWidth)));
-    grid.setCell(kNinkiCol, row, std::string(field(line, info.keyWidth + info.oddsWidth + 1, info.ninkiWidth)));
+    grid.assignCell(kKeyCol, row, field(line, 1, info.keyWidth));
+    grid.assignCell(kOddsCol, row, field(line, info.keyWidth + 1, info.oddsWidth));
+    grid.assignCell(kNinkiCol, row, field(line, info.keyWidth + info.oddsWidth + 1, info.ninkiWidth));
 }
 
 } // namespace
@@ -153,10 +153,9 @@ bool BetBoard::oddsRead(int kind) const {
 }
 
 void BetBoard::clearGrid(BetType type) {
+    // Dropping every data row and adding one back leaves the header and one empty row.
     TextGrid& g = grid(type);
-    for (int r = 1; r < g.rowCount(); ++r)
-        for (int c = 0; c < g.colCount(); ++c)
-            if (!g.cell(c, r).empty()) g.setCell(c, r, {});
+    g.setRowCount(1);
     g.setRowCount(2);
 }
 

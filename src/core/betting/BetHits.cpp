@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <vector>
 
 namespace renoka {
 
@@ -35,6 +36,11 @@ void BetBoard::MarkHits(BetType type, int keyCol, int stakeCol, int ninkiCol, in
     const BetTypeInfo& info = betTypeInfo(type);
     const RaceWork::PayoutTable& table = m_store.work(m_store.CurrentRace).HrTable;
     const int entries = payoutLayout(info.payoutType).entries;
+    // The entries are looked up once for all rows.
+    std::vector<PayoutEntry> payouts;
+    payouts.reserve(static_cast<size_t>(std::max(entries, 0)));
+    for (int i = 0; i < entries; ++i)
+        payouts.push_back(payoutEntry(table, info.payoutType, i));
     int64_t total = 0;
     for (int r = 1; r < g.rowCount(); ++r) {
         // The result columns always follow the payout table as it is now, also after a corrected payout.
@@ -42,8 +48,7 @@ void BetBoard::MarkHits(BetType type, int keyCol, int stakeCol, int ninkiCol, in
             if (!g.cell(c, r).empty()) g.setCell(c, r, {});
         const std::string& key = g.cell(keyCol, r);
         if (trimView(key).empty()) continue;
-        for (int i = 0; i < entries; ++i) {
-            const PayoutEntry entry = payoutEntry(table, info.payoutType, i);
+        for (const PayoutEntry& entry : payouts) {
             if (!hits(info, key, entry)) continue;
             const int64_t stake = toInt64Def(g.cell(stakeCol, r), 0);
             const int64_t back = static_cast<int64_t>(entry.payout) * stake / 100;
