@@ -8,13 +8,11 @@ namespace renoka::betfmt {
 
 namespace {
 
-// The text right-aligned in `width`, in one string of its final size.
-std::string padded(const char* first, const char* last, int width) {
+// Appends the text right-aligned in `width`.
+void appendPadded(std::string& out, const char* first, const char* last, int width) {
     const auto length = static_cast<size_t>(last - first);
-    const size_t size = width > 0 && static_cast<size_t>(width) > length ? static_cast<size_t>(width) : length;
-    std::string out(size, ' ');
-    std::char_traits<char>::copy(out.data() + (size - length), first, length);
-    return out;
+    if (width > 0 && static_cast<size_t>(width) > length) out.append(static_cast<size_t>(width) - length, ' ');
+    out.append(first, length);
 }
 
 // The digits of `n` written backwards from `end`; returns the first digit.
@@ -53,18 +51,19 @@ uint64_t scaledMagnitude(double magnitude, int precision) {
 
 } // namespace
 
-std::string integer(int64_t value, int width) {
+void appendInteger(std::string& out, int64_t value, int width) {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return padded(buffer, result.ptr, width);
+    appendPadded(out, buffer, result.ptr, width);
 }
 
-std::string fixed(double value, int width, int precision) {
+void appendFixed(std::string& out, double value, int width, int precision) {
     // Infinities and NaN never come from the odds tables; printf's words for them keep the text defined.
     if (!std::isfinite(value)) {
         char buffer[32];
         const int n = std::snprintf(buffer, sizeof buffer, "%*.*f", width, precision, value);
-        return std::string(buffer, static_cast<size_t>(n > 0 ? n : 0));
+        out.append(buffer, static_cast<size_t>(n > 0 ? n : 0));
+        return;
     }
     const double magnitude = std::fabs(value);
     if ((precision == 0 || precision == 1) && magnitude < kFastLimit) {
@@ -80,11 +79,24 @@ std::string fixed(double value, int width, int precision) {
         first = digitsBefore(first, n);
         // printf writes the sign of every negative value, also of -0.0 and of values that round to zero.
         if (std::signbit(value)) *--first = '-';
-        return padded(first, end, width);
+        appendPadded(out, first, end, width);
+        return;
     }
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-    return padded(buffer, result.ptr, width);
+    appendPadded(out, buffer, result.ptr, width);
+}
+
+std::string integer(int64_t value, int width) {
+    std::string out;
+    appendInteger(out, value, width);
+    return out;
+}
+
+std::string fixed(double value, int width, int precision) {
+    std::string out;
+    appendFixed(out, value, width, precision);
+    return out;
 }
 
 } // namespace renoka::betfmt
