@@ -1,11 +1,13 @@
-// The fixed-width decimals of the bet grids against printf, by families of values where a rounding can go wrong:
-// exact halves and their neighbours, stakes times odds, shares of a total, large and tiny magnitudes.
+// The fixed-width numbers of the bet grids against printf: decimals by families of values where a rounding can
+// go wrong (exact halves and their neighbours, stakes times odds, shares of a total, large and tiny magnitudes),
+// and whole numbers up to the ends of the 64-bit range.
 #include "betting/BetFormat.h"
 #include "text/Format.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -99,6 +101,24 @@ TEST_P(BetFormatFixedTest, SameTextAsPrintf) {
             for (int width : {0, 5, 7, 8})
                 ASSERT_EQ(betfmt::fixed(v, width, precision), fmt("%*.*f", width, precision, v))
                     << fmt("%.17g width %d precision %d", v, width, precision);
+}
+
+// Whole numbers: counts, stakes, payouts and the ends of the 64-bit range, each with its neighbours and negative.
+std::vector<long long> integers() {
+    std::vector<long long> v = {0, std::numeric_limits<long long>::min(), std::numeric_limits<long long>::max()};
+    for (long long p = 1; p <= std::numeric_limits<long long>::max() / 10; p *= 10)
+        for (long long w : {p - 1, p, p + 1, 5 * p})
+            for (long long x : {w, -w})
+                v.push_back(x);
+    for (long long n = 1; n <= 100000000; n = n * 3 + 7)
+        v.push_back(n);
+    return v;
+}
+
+TEST(BetFormatIntegerTest, SameTextAsPrintfInEveryWidth) {
+    for (long long v : integers())
+        for (int width : {0, 2, 3, 4, 6, 7, 8, 21})
+            ASSERT_EQ(betfmt::integer(v, width), fmt("%*lld", width, v)) << v << " width " << width;
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, BetFormatFixedTest,
