@@ -212,9 +212,9 @@ void BetBoard::buildMulti(BetType type, int horses) {
     // Every combination the marks allow, once: a flag per ordered number tuple, read back in ascending order of
     // the numbers, which is the text order of the keys.
     constexpr int kSide = kHorseCount + 1;
-    std::vector<bool> seen(static_cast<size_t>(kSide * kSide * (info.horses == 3 ? kSide : 1)), false);
+    std::vector<char> seen(static_cast<size_t>(kSide * kSide * (info.horses == 3 ? kSide : 1)), 0);
     const auto mark = [&](int a, int b, int c) {
-        seen[static_cast<size_t>((a * kSide + b) * (info.horses == 3 ? kSide : 1) + c)] = true;
+        seen[static_cast<size_t>((a * kSide + b) * (info.horses == 3 ? kSide : 1) + c)] = 1;
     };
     for (int i : marks.axes)
         for (int j : marks.partners1) {
