@@ -74,10 +74,14 @@ int makeDemoCommand(CliContext& context, const std::vector<std::string>& args) {
     for (const auto& c : summary.courses)
         courses += (courses.empty() ? "" : sj("・")) + trim(JyoName(c, 2));
     std::string days, history;
-    for (const auto& d : summary.raceDays)
-        days += " " + dayText(d);
-    for (const auto& d : summary.historyDays)
-        history += " " + dayText(d);
+    for (const auto& d : summary.raceDays) {
+        days += ' ';
+        days += dayText(d);
+    }
+    for (const auto& d : summary.historyDays) {
+        history += ' ';
+        history += dayText(d);
+    }
     context.print(sj("デモデータを作りました: ") + sj(options.out.string()));
     context.print(sj("開催日:") + days + " " + courses + sj(" 各12レース"));
     context.print(sj("過去の開催日:") + history);

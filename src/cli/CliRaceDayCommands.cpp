@@ -77,7 +77,10 @@ void showOdds(CliContext& context) {
     const TextGrid* grids[] = {&board.WinPlace, &board.Bracket,  &board.Quinella,
                                &board.Lists[0], &board.Lists[1], &board.Lists[2]};
     for (int i = 0; i < 6; ++i) {
-        context.print("[" + OddsBoard::caption(i) + "]");
+        std::string caption = "[";
+        caption += OddsBoard::caption(i);
+        caption += ']';
+        context.print(caption);
         printGrid(context, *grids[i]);
     }
 }

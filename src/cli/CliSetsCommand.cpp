@@ -41,9 +41,12 @@ void list(CliContext& context, const TUserKaimeForm& sets) {
         const std::string& line = sets.Sets[i];
         const AxisPartnerSet c = TUserKaimeForm::choicesOf(line);
         std::string row = static_cast<int>(i) == sets.SetCombo.itemIndex ? "*" : "";
-        row += "\t" + trim(TUserKaimeForm::nameOf(line));
-        for (int count : {c.axisCount, c.partner1Count, c.partner2Count})
-            row += "\t" + fmt("%d", count);
+        row += '\t';
+        row += trim(TUserKaimeForm::nameOf(line));
+        for (int count : {c.axisCount, c.partner1Count, c.partner2Count}) {
+            row += '\t';
+            row += fmt("%d", count);
+        }
         for (int order : {c.axisOrder, c.partner1Order, c.partner2Order})
             row += "\t" + orders[static_cast<size_t>(order)];
         row += "\t" + (c.partner1Fill ? yes : no);
@@ -102,7 +105,10 @@ int add(CliContext& context, TUserKaimeForm& sets, const std::vector<std::string
         return kExitFailed;
     }
     const std::string& stored = sets.Sets[static_cast<size_t>(sets.SetCombo.itemIndex)];
-    context.message("[" + trim(TUserKaimeForm::nameOf(stored)) + sj("]を保存しました。"));
+    std::string savedText = "[";
+    savedText += trim(TUserKaimeForm::nameOf(stored));
+    savedText += sj("]を保存しました。");
+    context.message(savedText);
     return kExitDone;
 }
 
@@ -132,7 +138,10 @@ int setsCommand(CliContext& context, const std::vector<std::string>& args) {
             });
             return kExitFailed;
         }
-        context.message("[" + trim(sj(args[1])) + sj("]を削除しました。"));
+        std::string deletedText = "[";
+        deletedText += trim(sj(args[1]));
+        deletedText += sj("]を削除しました。");
+        context.message(deletedText);
         return kExitDone;
     }
     if (verb == "use") {

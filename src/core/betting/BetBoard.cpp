@@ -87,10 +87,10 @@ PriceTable priceTableOf(const RaceWork& w, BetType type) {
 // Writes a generated line into row `row`: the row number, then key, odds and popularity cut from the line at
 // the type's field widths.
 void putLine(TextGrid& grid, const BetTypeInfo& info, int row, std::string_view line) {
-    grid.setCell(kRowNumberCol, row, betfmt::integer(row, info.rowNumberWidth));
-    grid.setCell(kKeyCol, row, std::string(field(line, 1, info.keyWidth)));
-    grid.setCell(kOddsCol, row, std::string(field(line, info.keyWidth + 1, info.oddsWidth)));
-    grid.setCell(kNinkiCol, row, std::string(field(line, info.keyWidth + info.oddsWidth + 1, info.ninkiWidth)));
+    betfmt::assignInteger(grid.writable(kRowNumberCol, row), row, info.rowNumberWidth);
+    grid.assignCell(kKeyCol, row, field(line, 1, info.keyWidth));
+    grid.assignCell(kOddsCol, row, field(line, info.keyWidth + 1, info.oddsWidth));
+    grid.assignCell(kNinkiCol, row, field(line, info.keyWidth + info.oddsWidth + 1, info.ninkiWidth));
 }
 
 } // namespace
@@ -153,10 +153,9 @@ bool BetBoard::oddsRead(int kind) const {
 }
 
 void BetBoard::clearGrid(BetType type) {
+    // Dropping every data row and adding one back leaves the header and one empty row.
     TextGrid& g = grid(type);
-    for (int r = 1; r < g.rowCount(); ++r)
-        for (int c = 0; c < g.colCount(); ++c)
-            if (!g.cell(c, r).empty()) g.setCell(c, r, {});
+    g.setRowCount(1);
     g.setRowCount(2);
 }
 
@@ -213,9 +212,9 @@ void BetBoard::buildMulti(BetType type, int horses) {
     // Every combination the marks allow, once: a flag per ordered number tuple, read back in ascending order of
     // the numbers, which is the text order of the keys.
     constexpr int kSide = kHorseCount + 1;
-    std::vector<bool> seen(static_cast<size_t>(kSide * kSide * (info.horses == 3 ? kSide : 1)), false);
+    std::vector<char> seen(static_cast<size_t>(kSide * kSide * (info.horses == 3 ? kSide : 1)), 0);
     const auto mark = [&](int a, int b, int c) {
-        seen[static_cast<size_t>((a * kSide + b) * (info.horses == 3 ? kSide : 1) + c)] = true;
+        seen[static_cast<size_t>((a * kSide + b) * (info.horses == 3 ? kSide : 1) + c)] = 1;
     };
     for (int i : marks.axes)
         for (int j : marks.partners1) {
@@ -241,11 +240,15 @@ void BetBoard::buildMulti(BetType type, int horses) {
             }
         }
 
-    std::vector<std::string> lines;
-    const std::string blanks(static_cast<size_t>(7 + 3), ' ');
-    const auto addKey = [&](std::string key) {
+    // The generated lines one after another in one text; line k ends at ends[k].
+    std::string text;
+    std::vector<size_t> ends;
+    constexpr size_t kBlanks = 7 + 3;
+    const auto addKey = [&](const std::string& key) {
         if (!available) {
-            lines.push_back(key + blanks);
+            text += key;
+            text.append(kBlanks, ' ');
+            ends.push_back(text.size());
             return;
         }
         const int index = prices.index(key);
@@ -253,8 +256,10 @@ void BetBoard::buildMulti(BetType type, int horses) {
         const double odds = prices.odds[index];
         // Not on sale: no bet.
         if (odds <= 0) return;
-        lines.push_back(key + betfmt::fixed(odds, info.oddsWidth, 1) +
-                        betfmt::integer(prices.ninki[index], info.ninkiWidth));
+        text += key;
+        betfmt::appendFixed(text, odds, info.oddsWidth, 1);
+        betfmt::appendInteger(text, prices.ninki[index], info.ninkiWidth);
+        ends.push_back(text.size());
     };
     for (int a = 1; a <= horses; ++a)
         for (int b = 1; b <= horses; ++b) {
@@ -267,23 +272,27 @@ void BetBoard::buildMulti(BetType type, int horses) {
         }
 
     TextGrid& g = grid(type);
-    g.setRowCount(lines.size() >= 2 ? static_cast<int>(lines.size()) + 1 : 2);
-    for (size_t k = 0; k < lines.size(); ++k) {
+    g.setRowCount(ends.size() >= 2 ? static_cast<int>(ends.size()) + 1 : 2);
+    std::string ranks;
+    size_t start = 0;
+    for (size_t k = 0; k < ends.size(); ++k) {
         const int row = static_cast<int>(k) + 1;
-        putLine(g, info, row, lines[k]);
+        const std::string_view line(text.data() + start, ends[k] - start);
+        start = ends[k];
+        putLine(g, info, row, line);
         // The win popularity of each horse of the key, when every one of them has one.
-        std::string ranks;
+        ranks.clear();
         for (int n = 0; n < info.horses; ++n) {
-            const int horse = fieldInt(lines[k], 1 + 3 * n, 2);
+            const int horse = fieldInt(line, 1 + 3 * n, 2);
             const int rank = horse >= 1 && horse <= kHorseCount ? w.TanNinki[static_cast<size_t>(horse - 1)] : 0;
             if (rank <= 0) {
                 ranks.clear();
                 break;
             }
             if (n > 0) ranks += '-';
-            ranks += betfmt::integer(rank, 2);
+            betfmt::appendInteger(ranks, rank, 2);
         }
-        if (!ranks.empty()) g.setCell(info.ranksCol, row, std::move(ranks));
+        if (!ranks.empty()) g.assignCell(info.ranksCol, row, ranks);
     }
 }
 
@@ -294,10 +303,12 @@ void BetBoard::FillRateColumn(RatePart part, int fieldSize, int rows, TextGrid& 
         const int rank = fieldInt(g.cell(sourceCol, r), 1 + 3 * (number - 1), 2);
         if (rank <= 0) continue;
         // The statistics know fields of 4 to 18 horses only.
-        g.setCell(targetCol, r,
-                  PopularityRateTable::covers(fieldSize, rank)
-                      ? betfmt::fixed(m_rates.rate(part, fieldSize, rank) * 100, 5, 1)
-                      : std::string());
+        if (!PopularityRateTable::covers(fieldSize, rank)) {
+            g.writable(targetCol, r).clear();
+            continue;
+        }
+        const double rate = m_rates.rate(part, fieldSize, rank) * 100;
+        betfmt::assignFixed(g.writable(targetCol, r), rate, 5, 1);
     }
 }
 

@@ -12,4 +12,17 @@ std::string integer(int64_t value, int width);
 // "%*.*f".
 std::string fixed(double value, int width, int precision);
 
+// The same texts added to the end of `out`, for lines and cells built in place.
+void appendInteger(std::string& out, int64_t value, int width);
+void appendFixed(std::string& out, double value, int width, int precision);
+// The same texts replacing what `out` holds, in its own storage.
+inline void assignInteger(std::string& out, int64_t value, int width) {
+    out.clear();
+    appendInteger(out, value, width);
+}
+inline void assignFixed(std::string& out, double value, int width, int precision) {
+    out.clear();
+    appendFixed(out, value, width, precision);
+}
+
 } // namespace renoka::betfmt

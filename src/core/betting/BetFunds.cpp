@@ -46,7 +46,7 @@ void BetBoard::AllocateFunds(BetType type, int method, int64_t amount, TextGrid&
     bets.reserve(static_cast<size_t>(rows));
     for (int r = 1; r < rows; ++r) {
         for (int c : {stakeCol, payoutCol, rateCol})
-            if (!g.cell(c, r).empty()) g.setCell(c, r, {});
+            if (!g.cell(c, r).empty()) g.writable(c, r).clear();
         if (!trimView(g.cell(rowNumberCol, r)).empty() && g.cell(exclusionCol, r) != excluded &&
             !trimView(g.cell(oddsCol, r)).empty())
             bets.push_back(r);
@@ -65,9 +65,9 @@ void BetBoard::AllocateFunds(BetType type, int method, int64_t amount, TextGrid&
         const std::string stakeText = betfmt::integer(unit, 6);
         for (int r : bets) {
             const double payout = static_cast<double>(unit) * oddsOf(g.cell(oddsCol, r));
-            g.setCell(stakeCol, r, stakeText);
-            g.setCell(payoutCol, r, betfmt::fixed(payout, 7, 0));
-            g.setCell(rateCol, r, betfmt::fixed(payout / static_cast<double>(total) * 100, 7, 1));
+            g.assignCell(stakeCol, r, stakeText);
+            betfmt::assignFixed(g.writable(payoutCol, r), payout, 7, 0);
+            betfmt::assignFixed(g.writable(rateCol, r), payout / static_cast<double>(total) * 100, 7, 1);
             sum += truncated(payout);
         }
     } else {
@@ -89,10 +89,10 @@ void BetBoard::AllocateFunds(BetType type, int method, int64_t amount, TextGrid&
             // Every bet gets at least one ticket. The ticket counts in the total too, so the total stake always
             // equals the stakes of the grid.
             if (stake < 100) {
-                g.setCell(stakeCol, bets[i], "   100");
+                g.assignCell(stakeCol, bets[i], "   100");
                 stake = 100;
             } else {
-                g.setCell(stakeCol, bets[i], betfmt::integer(stake, 6));
+                betfmt::assignInteger(g.writable(stakeCol, bets[i]), stake, 6);
             }
             total += stake;
         }
@@ -101,8 +101,8 @@ void BetBoard::AllocateFunds(BetType type, int method, int64_t amount, TextGrid&
         if (total < 1) return;
         for (int r : bets) {
             const double payout = static_cast<double>(toInt64Def(g.cell(stakeCol, r), 0)) * oddsOf(g.cell(oddsCol, r));
-            g.setCell(payoutCol, r, betfmt::fixed(payout, 7, 0));
-            g.setCell(rateCol, r, betfmt::fixed(payout / static_cast<double>(total) * 100, 7, 1));
+            betfmt::assignFixed(g.writable(payoutCol, r), payout, 7, 0);
+            betfmt::assignFixed(g.writable(rateCol, r), payout / static_cast<double>(total) * 100, 7, 1);
             sum += truncated(payout);
         }
     }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <vector>
 
 namespace renoka {
 
@@ -35,21 +36,25 @@ void BetBoard::MarkHits(BetType type, int keyCol, int stakeCol, int ninkiCol, in
     const BetTypeInfo& info = betTypeInfo(type);
     const RaceWork::PayoutTable& table = m_store.work(m_store.CurrentRace).HrTable;
     const int entries = payoutLayout(info.payoutType).entries;
+    // The entries are looked up once for all rows.
+    std::vector<PayoutEntry> payouts;
+    payouts.reserve(static_cast<size_t>(std::max(entries, 0)));
+    for (int i = 0; i < entries; ++i)
+        payouts.push_back(payoutEntry(table, info.payoutType, i));
     int64_t total = 0;
     for (int r = 1; r < g.rowCount(); ++r) {
         // The result columns always follow the payout table as it is now, also after a corrected payout.
         for (int c : {payoutCol, returnCol, ninkiCol})
-            if (!g.cell(c, r).empty()) g.setCell(c, r, {});
+            if (!g.cell(c, r).empty()) g.writable(c, r).clear();
         const std::string& key = g.cell(keyCol, r);
         if (trimView(key).empty()) continue;
-        for (int i = 0; i < entries; ++i) {
-            const PayoutEntry entry = payoutEntry(table, info.payoutType, i);
+        for (const PayoutEntry& entry : payouts) {
             if (!hits(info, key, entry)) continue;
             const int64_t stake = toInt64Def(g.cell(stakeCol, r), 0);
             const int64_t back = static_cast<int64_t>(entry.payout) * stake / 100;
-            g.setCell(payoutCol, r, betfmt::integer(entry.payout, 7));
-            if (type != BetType::Waku || back > 0) g.setCell(returnCol, r, betfmt::integer(back, 7));
-            g.setCell(ninkiCol, r, betfmt::integer(entry.ninki, 3));
+            betfmt::assignInteger(g.writable(payoutCol, r), entry.payout, 7);
+            if (type != BetType::Waku || back > 0) betfmt::assignInteger(g.writable(returnCol, r), back, 7);
+            betfmt::assignInteger(g.writable(ninkiCol, r), entry.ninki, 3);
             total += back;
         }
     }

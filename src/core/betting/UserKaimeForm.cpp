@@ -156,7 +156,10 @@ bool TUserKaimeForm::AddSetBtnClick() {
     bool replaced = false;
     for (std::string& stored : sets) {
         if (nameOf(stored) != name) continue;
-        if (!m_desktop.confirm("[" + trim(name) + sj("]はすでに存在しています。上書きしますか?"))) return false;
+        std::string question = "[";
+        question += trim(name);
+        question += sj("]はすでに存在しています。上書きしますか?");
+        if (!m_desktop.confirm(question)) return false;
         stored = line;
         replaced = true;
     }

@@ -3,6 +3,7 @@
 // read and checked against the code tables, and become CP932 once, the first time a table is used.
 #include "base/Cp932.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <initializer_list>
@@ -23,11 +24,15 @@ template <size_t N> std::array<std::string, N> sjAll(const char* const (&utf8)[N
 }
 
 // Pads with full-width spaces to `bytes`; a text of odd length gets a blank in the last byte.
-inline std::string padFullWidth(std::string text, size_t bytes) {
-    while (text.size() + 2 <= bytes)
-        text += FullWidthSpace;
-    if (text.size() < bytes) text += ' ';
-    return text;
+// The padded text is built in one allocation and its spaces written in place.
+inline std::string padFullWidth(std::string_view text, size_t bytes) {
+    std::string out(std::max(bytes, text.size()), ' ');
+    text.copy(out.data(), text.size());
+    for (size_t i = text.size(); i + 2 <= bytes; i += 2) {
+        out[i] = FullWidthSpace[0];
+        out[i + 1] = FullWidthSpace[1];
+    }
+    return out;
 }
 
 // Codes written as text ("1", "A"): the field must match exactly.

@@ -61,7 +61,7 @@ namespace {
 
 // At least two digits, the sign in front: -5 gives "-05".
 std::string twoDigits(long long value) {
-    if (value < 0) return "-" + fmt("%02lld", -value);
+    if (value < 0) return fmt("-%02lld", -value);
     return fmt("%02lld", value);
 }
 

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace renoka {
@@ -154,7 +155,10 @@ void IniFile::writeString(std::string_view sectionText, std::string_view keyText
     if (sectionEnd) {
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*sectionEnd), entry);
     } else {
-        lines.push_back("[" + std::string(section) + "]");
+        std::string header = "[";
+        header += section;
+        header += ']';
+        lines.push_back(std::move(header));
         lines.push_back(entry);
     }
     saveLines(m_path, lines, true);

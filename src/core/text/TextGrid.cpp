@@ -41,15 +41,13 @@ void TextGrid::resize(int cols, int rows) {
     m_rowCount = rows;
 }
 
-const std::string& TextGrid::cell(int col, int row) const {
-    if (col < 0 || row < 0 || col >= m_colCount || row >= m_rowCount) return kEmpty;
-    return m_cells[static_cast<size_t>(row * m_colCount + col)];
+const std::string& TextGrid::emptyText() {
+    return kEmpty;
 }
 
-void TextGrid::setCell(int col, int row, std::string text) {
+void TextGrid::outside(int col, int row) const {
     checkIndex(col, m_colCount, "列");
     checkIndex(row, m_rowCount, "行");
-    m_cells[static_cast<size_t>(row * m_colCount + col)] = std::move(text);
 }
 
 int TextGrid::colWidth(int col) const {

@@ -126,7 +126,7 @@ std::string buildSe(const DemoWorld& world, const Race& race, const Runner& runn
     else if (!ran)
         r.text(532, 4, "9999");
     else
-        r.text(532, 4, (runner.finish == 1 ? "-" : "+") + fmt("%03d", std::min(999, runner.timeDiff)));
+        r.text(532, 4, fmt("%c%03d", runner.finish == 1 ? '-' : '+', std::min(999, runner.timeDiff)));
     r.num(536, 1, 0);
     r.text(537, 1, std::string(1, stage.miningKind));
     r.num(538, 5, withdrawn ? 0 : runner.dmTime);
