@@ -1,11 +1,13 @@
 #pragma once
-// Reading a day's odds file as fixed-size records: the first record of a race, read from the start and no
-// further than needed. The day files hold one record image per line; a line of the wrong length is not a
-// record and is passed over without putting the records after it out of step.
+// Reading a day's odds file as fixed-size records: the first record of a race. The day files hold one record
+// image per line; a line of the wrong length is not a record and is passed over without putting the records after
+// it out of step. A file is read and gone through once while it stays unchanged: every later look is a lookup.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace renoka {
@@ -33,9 +35,14 @@ private:
         long long mtimeSec = 0;
         long long mtimeNsec = 0;
         std::string bytes;
+        // Where the first record of each race starts (racecourse and race as one key), for records of
+        // `indexedSize` bytes; made by one pass over the file at the first look for that size.
+        size_t indexedSize = 0;
+        std::unordered_map<uint32_t, size_t> firstRecord;
     };
-    // The whole file, or a null view when it does not exist.
-    std::string_view contents(const std::filesystem::path& file);
+    // The file as it is on disk now, or null when it does not exist.
+    CachedFile* contents(const std::filesystem::path& file);
+    static void index(CachedFile& file, size_t recordSize);
 
     std::vector<CachedFile> m_files;
     std::string_view m_found;

@@ -53,6 +53,32 @@ double oddsValue(std::string_view text) {
 }
 
 void readCombinations(std::string_view image, const ComboLayout& layout, double* oz, int32_t* ninki) {
+    if (layout.count <= 0) return;
+    // A record that holds every field of the layout (a stored image always does) is read in place; anything
+    // shorter goes field by field, each cut where the record ends.
+    const size_t last = static_cast<size_t>(layout.stride) * static_cast<size_t>(layout.count - 1);
+    const size_t needed = last + static_cast<size_t>(std::max(layout.oddsPos + layout.oddsLen - 1,
+                                                              layout.ninkiPos + layout.ninkiLen - 1));
+    if (layout.oddsPos >= 1 && layout.ninkiPos >= 1 && layout.oddsLen > 0 && layout.ninkiLen > 0 &&
+        image.size() >= needed) {
+        const char* odds = image.data() + layout.oddsPos - 1;
+        const char* ranks = image.data() + layout.ninkiPos - 1;
+        const auto oddsLen = static_cast<size_t>(layout.oddsLen);
+        const auto ninkiLen = static_cast<size_t>(layout.ninkiLen);
+        for (int k = 0; k < layout.count; ++k, odds += layout.stride, ranks += layout.stride) {
+            const std::string_view oddsText(odds, oddsLen);
+            int v = 0;
+            // Plain digits and all blanks (no such combination) are most fields; the rest are read as usual.
+            const double value = plainDigits(oddsText, v) ? v / 10.0
+                                 : allOf(oddsText, ' ')   ? kOzNoEntry
+                                                          : oddsValue(oddsText);
+            oz[k + 1] = value;
+            const std::string_view ninkiText(ranks, ninkiLen);
+            int n = 0;
+            ninki[k + 1] = value < 0 ? 0 : plainDigits(ninkiText, n) ? n : toInt(ninkiText);
+        }
+        return;
+    }
     for (int k = 0; k < layout.count; ++k) {
         const int step = layout.stride * k;
         const double value = oddsValue(field(image, layout.oddsPos + step, layout.oddsLen));
