@@ -2,18 +2,14 @@
 // BM_DayLoad loads its fullest day (36 races with all six odds files) from the files, BM_DayFilesRead reads the
 // bytes of the files such a load reads and nothing else (the floor), and BM_RaceSelect shows one race after
 // another with every dependent refresh, the marks and the bets included.
+#include "DownloadedDemo.h"
 #include "app/MainForm.h"
 #include "base/Cp932.h"
 #include "betting/BetBoard.h"
-#include "jv/demo/DemoProvider.h"
-#include "jv/download/GetDataForm.h"
-#include "jv/sim/SimJvLink.h"
-#include "platform/ConsoleDesktop.h"
 #include "platform/FileIo.h"
 #include "raceday/DayLoader.h"
 #include "raceday/RaceCard.h"
 #include "raceday/RaceSelection.h"
-#include "support/TempDir.h"
 #include "text/Fields.h"
 
 #include <benchmark/benchmark.h>
@@ -26,40 +22,11 @@ namespace {
 using namespace renoka;
 namespace fs = std::filesystem;
 
-struct DemoDay {
-    test::TempDir home;
-    std::FILE* quiet = std::fopen("/dev/null", "w");
-    ConsoleDesktop desktop{false, quiet};
-    SystemClock clock;
-    ProcessSoundPlayer sound;
-    NoRegistry registry;
-    PostedTasks uiThread;
-    std::unique_ptr<SimJvLink> jv;
-    std::unique_ptr<TMainForm> form;
+struct DemoDay : bench::DownloadedDemo {
     int dayIndex = -1;
     std::vector<fs::path> files; // what a load of the day reads
 
     DemoDay() {
-        demo::DemoOptions options;
-        options.out = home.path() / "provider";
-        options.start = demo::DemoDate{2026, 12, 12};
-        demo::makeDemoProvider(options);
-        jv = std::make_unique<SimJvLink>(options.out, clock);
-        jv->setFilesPerSecond(0);
-        form = std::make_unique<TMainForm>(home.path(), MainFormPorts{desktop, clock, sound, *jv, registry, uiThread});
-        form->FormCreate();
-        form->FormShow();
-        const auto dialogOwned = form->createGetDataForm();
-        TGetDataForm& dialog = *dialogOwned;
-        dialog.FormCreate();
-        dialog.rbtSetup = true;
-        dialog.rbtNormal = false;
-        dialog.CheckBox2 = true;
-        dialog.DateTimePicker1 = QDateTime(QDate(2020, 1, 1), QTime(0, 0));
-        dialog.ButtonStartClick();
-        while (dialog.TimerJVStatus.enabled)
-            dialog.TimerJVStatusTimer();
-        dialog.FormCloseQuery();
         // The fullest day: the newest one with a final trifecta odds file.
         const auto& days = form->DateCombo.items;
         for (size_t i = 0; i < days.size() && dayIndex < 0; ++i)
@@ -67,7 +34,6 @@ struct DemoDay {
         load();
         collectFiles(days[static_cast<size_t>(dayIndex)]);
     }
-    ~DemoDay() { std::fclose(quiet); }
 
     void load() {
         form->DateCombo.itemIndex = dayIndex;

@@ -7,6 +7,7 @@
 // BM_TrifectaExclusionClick: a click in 消 of the first row: the grid reallocated and marked, then shown.
 // BM_TrifectaHeaderSort: a click on the odds header: the 4,896 rows sorted, then shown.
 // BM_TrifectaScrollPage: one page further down the grid (the wheel and Page Down), drawn.
+#include "../DownloadedDemo.h"
 #include "analysis/EntriesTable.h"
 #include "app/MainForm.h"
 #include "base/Cp932.h"
@@ -14,13 +15,8 @@
 #include "betting/AxisPartnerMarks.h"
 #include "betting/BetBoard.h"
 #include "grid/GridView.h"
-#include "jv/demo/DemoProvider.h"
-#include "jv/download/GetDataForm.h"
-#include "jv/sim/SimJvLink.h"
 #include "main/MainWindow.h"
-#include "platform/ConsoleDesktop.h"
 #include "store/RaceDayStore.h"
-#include "support/TempDir.h"
 #include "text/Fields.h"
 
 #include <QApplication>
@@ -44,42 +40,12 @@ bool allOnSale(const RaceWork& work) {
     return true;
 }
 
-struct FullTrifecta {
-    test::TempDir home;
-    std::FILE* quiet = std::fopen("/dev/null", "w");
-    ConsoleDesktop desktop{false, quiet};
-    SystemClock clock;
-    ProcessSoundPlayer sound;
-    NoRegistry registry;
-    PostedTasks uiThread;
-    std::unique_ptr<SimJvLink> jv;
-    std::unique_ptr<TMainForm> form;
+struct FullTrifecta : bench::DownloadedDemo {
     std::unique_ptr<MainWindow> window;
     GridView* grid = nullptr;
     std::string error;
 
     FullTrifecta() {
-        demo::DemoOptions options;
-        options.out = home.path() / "provider";
-        options.start = demo::DemoDate{2026, 12, 12};
-        demo::makeDemoProvider(options);
-        jv = std::make_unique<SimJvLink>(options.out, clock);
-        jv->setFilesPerSecond(0);
-        form = std::make_unique<TMainForm>(home.path(), MainFormPorts{desktop, clock, sound, *jv, registry, uiThread});
-        form->FormCreate();
-        form->FormShow();
-        const auto dialogOwned = form->createGetDataForm();
-        TGetDataForm& dialog = *dialogOwned;
-        dialog.FormCreate();
-        dialog.rbtSetup = true;
-        dialog.rbtNormal = false;
-        dialog.CheckBox2 = true;
-        dialog.DateTimePicker1 = QDateTime(QDate(2020, 1, 1), QTime(0, 0));
-        dialog.ButtonStartClick();
-        while (dialog.TimerJVStatus.enabled)
-            dialog.TimerJVStatusTimer();
-        dialog.FormCloseQuery();
-
         window = std::make_unique<MainWindow>(*form);
         window->resize(1280, 800);
         window->show();
@@ -115,13 +81,8 @@ struct FullTrifecta {
         if (grid->model()->rowCount() != 4896)
             error = "the trifecta grid has " + std::to_string(grid->model()->rowCount()) + " rows";
     }
-    ~FullTrifecta() {
-        window.reset();
-        form.reset();
-        std::fclose(quiet);
-    }
-    FullTrifecta(const FullTrifecta&) = delete;
-    FullTrifecta& operator=(const FullTrifecta&) = delete;
+    // The window goes before the form it shows.
+    ~FullTrifecta() override { window.reset(); }
 
     // What the screen would get: the visible rows drawn.
     void draw() const {

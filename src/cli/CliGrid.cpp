@@ -7,7 +7,8 @@
 
 namespace renoka::cli {
 
-void printGrid(CliContext& context, const TextGrid& grid) {
+void printGrid(CliContext& context, const TextGrid& grid,
+               const std::function<std::string(int row, int col)>& cellText) {
     for (int row = 0; row < grid.rowCount(); ++row) {
         std::string line;
         bool first = true;
@@ -15,7 +16,7 @@ void printGrid(CliContext& context, const TextGrid& grid) {
             if (grid.colHidden(col)) continue;
             if (!first) line += '\t';
             first = false;
-            line += grid.cell(col, row);
+            line += cellText ? cellText(row, col) : grid.cell(col, row);
         }
         context.print(line);
     }

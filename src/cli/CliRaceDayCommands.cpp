@@ -34,17 +34,9 @@ std::string paintedCell(const CellPaint& paint, const std::string& text) {
 }
 
 void printPaintedGrid(CliContext& context, const TextGrid& grid, const std::function<CellPaint(int, int)>& paint) {
-    for (int row = 0; row < grid.rowCount(); ++row) {
-        std::string line;
-        bool first = true;
-        for (int col = 0; col < grid.colCount(); ++col) {
-            if (grid.colHidden(col)) continue;
-            if (!first) line += '\t';
-            first = false;
-            line += row == 0 ? grid.cell(col, row) : paintedCell(paint(row, col), grid.cell(col, row));
-        }
-        context.print(line);
-    }
+    printGrid(context, grid, [&](int row, int col) {
+        return row == 0 ? grid.cell(col, row) : paintedCell(paint(row, col), grid.cell(col, row));
+    });
 }
 
 void printLabel(CliContext& context, const Label& label) {
