@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <iconv.h>
 #include <stdexcept>
 #include <vector>
@@ -188,6 +189,17 @@ void fromUtf16Into(std::u16string_view utf16, std::string& out) {
     Utf16Table* table = nullptr;
     const size_t n = utf16.size();
     for (size_t i = 0; i < n; ++i) {
+        // Record images are mostly digits and blanks: four ASCII units at a time.
+        while (i + 4 <= n) {
+            uint64_t four = 0;
+            std::memcpy(&four, utf16.data() + i, sizeof four);
+            if ((four & 0xFF80FF80FF80FF80ULL) != 0) break;
+            for (size_t k = 0; k < 4; ++k)
+                p[k] = static_cast<char>(utf16[i + k]);
+            p += 4;
+            i += 4;
+        }
+        if (i >= n) break;
         const char16_t unit = utf16[i];
         if (unit < 0x80) {
             *p++ = static_cast<char>(unit);

@@ -41,6 +41,34 @@ TEST(Cp932Test, BytesThatAreNotCp932AreMarkedNotDropped) {
     EXPECT_EQ(toUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
+TEST(Cp932Test, ACharacterAnywhereInARunOfAsciiIsConvertedInItsPlace) {
+    // Runs of ASCII go four units at a time: a kanji, a surrogate pair or a stray half at every position of texts
+    // of every length up to eleven must come out as each unit converted on its own (texts too short for the run).
+    const std::u16string others[] = {u"東", u"\U0001F600", std::u16string(1, char16_t(0xDC00)), u"ｱ", u"§"};
+    for (const std::u16string& other : others)
+        for (size_t length = 0; length <= 11; ++length)
+            for (size_t at = 0; at <= length; ++at) {
+                std::u16string text;
+                std::string expected;
+                for (size_t i = 0; i < length; ++i) {
+                    if (i == at) {
+                        text += other;
+                        expected += fromUtf16(other);
+                    }
+                    const char16_t ascii = static_cast<char16_t>(u'0' + i % 10);
+                    text += ascii;
+                    expected += static_cast<char>(ascii);
+                }
+                if (at == length) {
+                    text += other;
+                    expected += fromUtf16(other);
+                }
+                std::string out = "leftover";
+                fromUtf16Into(text, out);
+                ASSERT_EQ(out, expected) << "length " << length << " at " << at;
+            }
+}
+
 TEST(Cp932Test, ConvertingIntoAReusedBufferGivesTheSameBytes) {
     std::string out = "old contents that are longer than the record";
     fromUtf16Into(u"RA東京\r\n", out);
