@@ -253,6 +253,20 @@ TEST_F(CliVoteFilesTest, APluginFolderThatIsNotThereIsToldAndNothingIsWritten) {
     EXPECT_FALSE(std::filesystem::exists(plugin()));
 }
 
+TEST_F(CliVoteFilesTest, APluginFolderWithoutThePluginKeepsTheOrderFileAndSaysTheStartFailed) {
+    std::filesystem::create_directories(plugin());
+    IniFile(s_home->path() / "renoka.ini").writeString("Dir", "QRVTohyo2", displayPath(plugin()));
+    const CliRun voted = cli(withMarks({"--yes", "vote", "2026-12-06", "東京11R", "馬連", "--plugin"}));
+    EXPECT_EQ(voted.status, 1);
+    // The two lines of the message, and no line saying the plug-in started.
+    const size_t first = voted.err.find("投票プラグイン２の呼び出しでエラーが発生しました。");
+    ASSERT_NE(first, std::string::npos) << voted.err;
+    EXPECT_NE(voted.err.find("投票プラグイン２が正しくインストールされているか確認してください。", first),
+              std::string::npos);
+    EXPECT_EQ(voted.err.find("起動しました"), std::string::npos) << voted.err;
+    EXPECT_FALSE(splitLines(readBytes(orderFile())).empty());
+}
+
 TEST_F(CliVoteFilesTest, TheChaseTakesTheRecordedLossAndTheBracketRate) {
     // Without bracket bets there is no rate to chase with.
     const CliRun refused = cli({"chase", "2026-12-06", "東京11R"});
