@@ -14,7 +14,7 @@ namespace renoka::cli {
 
 namespace {
 
-constexpr const char* kUsage = "使い方: loss list | loss add 開催日 レース 金額 | loss delete 番号 | loss clear";
+constexpr const char* kLossUsage = "使い方: loss list | loss add 開催日 レース 金額 | loss delete 番号 | loss clear";
 
 void listRegister(CliContext& context, const TLossRegForm& reg) {
     const TextGrid& grid = reg.StringGrid4;
@@ -64,7 +64,7 @@ int lossCommand(CliContext& context, const std::vector<std::string>& args) {
     const std::string verb = args.empty() ? std::string() : args[0];
     const size_t wanted = verb == "list" || verb == "clear" ? 1 : verb == "delete" ? 2 : verb == "add" ? 4 : 0;
     if (wanted == 0 || args.size() != wanted) {
-        context.message(sj(kUsage));
+        context.message(sj(kLossUsage));
         return kExitUsage;
     }
     TMainForm& main = context.form();

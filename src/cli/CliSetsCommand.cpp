@@ -14,13 +14,14 @@ namespace renoka::cli {
 
 namespace {
 
-constexpr const char* kUsage = "使い方: sets list | sets add 設定名 軸頭数 ヒモ1頭数 ヒモ2頭数 軸の順 ヒモ1の順 "
-                               "ヒモ2の順 ヒモ1補充 ヒモ2補充 | sets delete 設定名 | sets use 設定名\n"
-                               "  頭数は1～18、順は0=マイニング上位 1=マイニング下位 2=単勝人気上位 3=単勝人気下位、"
-                               "補充は1=する 0=しない";
+constexpr const char* kSetsUsage =
+    "使い方: sets list | sets add 設定名 軸頭数 ヒモ1頭数 ヒモ2頭数 軸の順 ヒモ1の順 "
+    "ヒモ2の順 ヒモ1補充 ヒモ2補充 | sets delete 設定名 | sets use 設定名\n"
+    "  頭数は1～18、順は0=マイニング上位 1=マイニング下位 2=単勝人気上位 3=単勝人気下位、"
+    "補充は1=する 0=しない";
 
 int usage(CliContext& context) {
-    context.message(sj(kUsage));
+    context.message(sj(kSetsUsage));
     return kExitUsage;
 }
 

@@ -92,13 +92,13 @@ TEST_F(CliSetsTest, TheLastSetCannotBeDeletedAndAnUnknownNameIsAFailure) {
     EXPECT_EQ(cli({"sets", "use", "none"}).status, 1);
 }
 
-struct BadArgs {
+struct SetsBadArgs {
     const char* name;
     std::vector<std::string> args;
     int status;
 };
 
-class CliSetsArgsTest : public CliSetsTest, public testing::WithParamInterface<BadArgs> {};
+class CliSetsArgsTest : public CliSetsTest, public testing::WithParamInterface<SetsBadArgs> {};
 
 TEST_P(CliSetsArgsTest, IsRefusedAndLeavesTheFileAlone) {
     ASSERT_EQ(cli({"sets", "list"}).status, 0); // the folder's first start writes the built-in sets
@@ -114,17 +114,17 @@ TEST_P(CliSetsArgsTest, IsRefusedAndLeavesTheFileAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliSetsArgsTest,
-    testing::Values(BadArgs{"NoVerb", {}, 2}, BadArgs{"UnknownVerb", {"rename", "a"}, 2},
-                    BadArgs{"ListWithArgument", {"list", "x"}, 2},
-                    BadArgs{"AddTooFew", {"add", "a", "1", "7", "7", "0", "0", "0", "0"}, 2},
-                    BadArgs{"CountZero", {"add", "a", "0", "7", "7", "0", "0", "0", "0", "0"}, 2},
-                    BadArgs{"CountNineteen", {"add", "a", "1", "19", "7", "0", "0", "0", "0", "0"}, 2},
-                    BadArgs{"CountNotANumber", {"add", "a", "1", "7", "x", "0", "0", "0", "0", "0"}, 2},
-                    BadArgs{"OrderFour", {"add", "a", "1", "7", "7", "4", "0", "0", "0", "0"}, 2},
-                    BadArgs{"FillTwo", {"add", "a", "1", "7", "7", "0", "0", "0", "2", "0"}, 2},
-                    BadArgs{"NegativeCount", {"add", "a", "-1", "7", "7", "0", "0", "0", "0", "0"}, 2},
-                    BadArgs{"BlankName", {"add", "   ", "1", "7", "7", "0", "0", "0", "0", "0"}, 1},
-                    BadArgs{"DeleteWithoutName", {"delete"}, 2}, BadArgs{"UseTwoNames", {"use", "a", "b"}, 2}),
-    [](const testing::TestParamInfo<BadArgs>& p) { return std::string(p.param.name); });
+    testing::Values(SetsBadArgs{"NoVerb", {}, 2}, SetsBadArgs{"UnknownVerb", {"rename", "a"}, 2},
+                    SetsBadArgs{"ListWithArgument", {"list", "x"}, 2},
+                    SetsBadArgs{"AddTooFew", {"add", "a", "1", "7", "7", "0", "0", "0", "0"}, 2},
+                    SetsBadArgs{"CountZero", {"add", "a", "0", "7", "7", "0", "0", "0", "0", "0"}, 2},
+                    SetsBadArgs{"CountNineteen", {"add", "a", "1", "19", "7", "0", "0", "0", "0", "0"}, 2},
+                    SetsBadArgs{"CountNotANumber", {"add", "a", "1", "7", "x", "0", "0", "0", "0", "0"}, 2},
+                    SetsBadArgs{"OrderFour", {"add", "a", "1", "7", "7", "4", "0", "0", "0", "0"}, 2},
+                    SetsBadArgs{"FillTwo", {"add", "a", "1", "7", "7", "0", "0", "0", "2", "0"}, 2},
+                    SetsBadArgs{"NegativeCount", {"add", "a", "-1", "7", "7", "0", "0", "0", "0", "0"}, 2},
+                    SetsBadArgs{"BlankName", {"add", "   ", "1", "7", "7", "0", "0", "0", "0", "0"}, 1},
+                    SetsBadArgs{"DeleteWithoutName", {"delete"}, 2}, SetsBadArgs{"UseTwoNames", {"use", "a", "b"}, 2}),
+    [](const testing::TestParamInfo<SetsBadArgs>& p) { return std::string(p.param.name); });
 
 } // namespace

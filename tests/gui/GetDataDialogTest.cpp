@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "base/Cp932.h"
 #include "frame/Registry.h"
+#include "gui/WaitUntil.h"
 #include "main/MainMenus.h"
 #include "main/MainWindow.h"
 #include "platform/FileIo.h"
@@ -42,18 +43,9 @@ namespace renoka {
 namespace {
 
 namespace fs = std::filesystem;
+using test::waitUntil;
 
 const char* const kTimeText = "yyyy/MM/dd hh:mm:ss";
-
-bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
-    return done();
-}
 
 // The first fields every record shares: type, data kind, creation date, then the race of 2026-12-07 at 東京 (05),
 // 5th meeting, 3rd day, race `race`.

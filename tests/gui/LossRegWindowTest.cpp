@@ -87,7 +87,6 @@ TEST_F(LossRegWindowTest, ALossTypedAndRecordedReachesTheRegisterItsFileAndTheTo
     EXPECT_EQ(m_form->lossReg().cumulativeLoss(), 1500);
 }
 
-} // namespace
 // 登録, 削除 and 全削除 ask their question in a dialog of its own, which takes the focus from the window while
 // their handler runs: writing the place then must not be refused as a second handler would be.
 TEST_F(LossRegWindowTest, ThePlaceIsWrittenWhenTheWindowLosesTheFocusToItsOwnQuestion) {
@@ -106,4 +105,5 @@ TEST_F(LossRegWindowTest, ThePlaceIsWrittenWhenTheWindowLosesTheFocusToItsOwnQue
         << m_window->statusBar()->currentMessage().toStdString();
 }
 
+} // namespace
 } // namespace renoka

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "frame/IniFile.h"
 #include "frame/Registry.h"
+#include "gui/WaitUntil.h"
 #include "jv/NullJvLink.h"
 #include "main/MainMenus.h"
 #include "platform/UiThread.h"
@@ -30,21 +31,12 @@ namespace renoka {
 namespace {
 
 namespace fs = std::filesystem;
+using test::waitUntil;
 
 // Every check item of the menu bar by its component name.
 const char* const kCheckItems[] = {"hidelist", "N32",          "N33",           "SelHaiR1",    "SelHaiR2",
                                    "SelHaiR3", "DefaultKaime", "Kaime3Include", "NagasiKaime", "StdDev13",
                                    "KaimeJoi", "KaimeKai",     "PC1",           "N30"};
-
-bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(20);
-    }
-    return done();
-}
 
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -20,14 +20,14 @@ struct TableTexts {
     std::string nu = sj("ν");
 };
 
-const TableTexts& texts() {
+const TableTexts& tableTexts() {
     static const TableTexts t;
     return t;
 }
 
 // Ranks as "%2d"; a missing rank is a full-width space, which sorts after every number.
 std::string rankText(int rank) {
-    return rank >= 1 ? fmt("%2d", rank) : texts().fwSpace;
+    return rank >= 1 ? fmt("%2d", rank) : tableTexts().fwSpace;
 }
 
 // Odds as "%5.1f"; missing odds are five blanks, which sort before every number.
@@ -92,7 +92,7 @@ void EntriesTable::sisushutubaBtnClick() {
     const RaceWork& w = store.work(slot);
     const int rows = std::min(StringGrid26.rowCount() - 1, kHorseCount);
     if (StringGrid8.rowCount() < rows + 1) StringGrid8.setRowCount(rows + 1);
-    const TableTexts& t = texts();
+    const TableTexts& t = tableTexts();
 
     for (int r = 1; r <= rows; ++r) {
         const int horse = r - 1;

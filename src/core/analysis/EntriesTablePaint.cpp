@@ -12,8 +12,6 @@ namespace renoka {
 
 namespace {
 
-constexpr Color kOrange = Color::rgbOf(0xFF8000);
-constexpr Color kInfoBk = Color::rgbOf(0xFFFFE1); // the system's tooltip background
 constexpr Color kPaleGreen = Color::rgbOf(0xE1FFE1);
 constexpr Color kLightYellow = Color::rgbOf(0xFFFF80);
 constexpr Color kLightMagenta = Color::rgbOf(0xFF80FF);
@@ -21,8 +19,8 @@ constexpr Color kLightCyan = Color::rgbOf(0xA2FFFF);
 constexpr Color kFloralWhite = Color::rgbOf(0xFFFBF0);
 
 Color bracketColor(int bracket, Color sixth) {
-    const std::array<Color, 8> byBracket = {colors::White,  colors::Gray, colors::Red, colors::Blue,
-                                            colors::Yellow, sixth,        kOrange,     colors::Fuchsia};
+    const std::array<Color, 8> byBracket = {colors::White,  colors::Gray, colors::Red,    colors::Blue,
+                                            colors::Yellow, sixth,        colors::Orange, colors::Fuchsia};
     return bracket >= 1 && bracket <= 8 ? byBracket[static_cast<size_t>(bracket - 1)] : colors::White;
 }
 
@@ -92,9 +90,9 @@ CellPaint EntriesTable::paint(int row, int col) const {
     const std::string& text = StringGrid26.cell(col, row);
     p.background = colors::White;
     if (col == 0) p.background = bracketColor(toInt(text), colors::Green);
-    if (col == 1) p.background = kInfoBk;
+    if (col == 1) p.background = colors::InfoBk;
     if (col == 2) p.align = Align::Left;
-    if (col == 4) p.background = jockeyChecked(text) ? colors::Aqua : kInfoBk;
+    if (col == 4) p.background = jockeyChecked(text) ? colors::Aqua : colors::InfoBk;
     if (col >= 9 && col <= 12) p.background = kLightYellow;
     if (col >= 13 && col <= 16) p.background = kLightMagenta;
     if (col >= 36 && col <= 38) p.background = kLightCyan;

@@ -12,7 +12,7 @@ namespace renoka {
 
 namespace {
 
-[[noreturn]] void failRead(const std::filesystem::path& file, int err) {
+[[noreturn]] void failOddsRead(const std::filesystem::path& file, int err) {
     throw FileError(sj("ファイルを読み込めません: ") + displayPath(file) + sj("（") + systemErrorText(err) + sj("）"));
 }
 
@@ -73,7 +73,7 @@ OddsFileReader::CachedFile* OddsFileReader::contents(const std::filesystem::path
     struct stat st {};
     if (::stat(file.c_str(), &st) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) return nullptr;
-        failRead(file, errno);
+        failOddsRead(file, errno);
     }
     for (auto& cached : m_files) {
         if (cached.path != file) continue;

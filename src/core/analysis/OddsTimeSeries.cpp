@@ -20,19 +20,11 @@ namespace renoka {
 namespace {
 
 // The time-series viewer's data folder. While it reads as the program folder (the default) it was never chosen.
-constexpr const char* kSection = "Dir";
+constexpr const char* kFolderSection = "Dir";
 constexpr const char* kFolderKey = "jikeiretu";
 
 int minutesOf(std::string_view hhmm) {
     return fieldInt(hhmm, 1, 2) * 60 + fieldInt(hhmm, 3, 2);
-}
-
-// A folder typed as text (CP932, "\" or "/") as a path.
-std::filesystem::path folderPath(const std::string& cp932) {
-    std::string utf8 = toUtf8(cp932);
-    for (char& c : utf8)
-        if (c == '\\') c = '/';
-    return std::filesystem::path(utf8);
 }
 
 // Racecourse, meeting, day and race number as they become a file name: eight ASCII letters or digits.
@@ -81,7 +73,7 @@ void replaceRaceLines(std::vector<std::string>& lines, const std::string& record
 void OddsTimeSeries::T1Click() {
     Desktop& desktop = m_desktop;
     const std::string programDir = m_folder.text();
-    const std::string folder = trim(m_ini.readString(kSection, kFolderKey, programDir));
+    const std::string folder = trim(m_ini.readString(kFolderSection, kFolderKey, programDir));
     if (folder.empty() || folder == programDir) {
         desktop.beep();
         desktop.information(sj("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定をしてください。"));
@@ -94,7 +86,7 @@ void OddsTimeSeries::T1Click() {
     }
 
     RaceDayStore& store = m_store;
-    const std::filesystem::path source = folderPath(folder);
+    const std::filesystem::path source = folderSettingPath(folder);
     int taken[7] = {};
     // Type by type, so that each day file is loaded and written once however many races it takes.
     for (int kind = 1; kind <= 6; ++kind) {
@@ -128,9 +120,9 @@ void OddsTimeSeries::T1Click() {
 }
 
 void OddsTimeSeries::N12Click() {
-    const std::string current = m_ini.readString(kSection, kFolderKey, m_folder.text());
+    const std::string current = m_ini.readString(kFolderSection, kFolderKey, m_folder.text());
     if (auto chosen = m_desktop.pickFolder(sj("時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定"), current))
-        m_ini.writeString(kSection, kFolderKey, *chosen);
+        m_ini.writeString(kFolderSection, kFolderKey, *chosen);
 }
 
 } // namespace renoka

@@ -38,8 +38,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kMinCoordinate = -32768;
-constexpr int kMaxCoordinate = 32767;
 constexpr int kMinWindowSize = 100;
 
 } // namespace
@@ -235,10 +233,10 @@ void TMainForm::FormCreate() {
     restoreFolderSettings();
 
     // Window coordinates are 16-bit on the desktop's side; a size must leave a window to see.
-    geometry.top = m_ini.readInteger("locate", "top", 10, kMinCoordinate, kMaxCoordinate);
-    geometry.left = m_ini.readInteger("locate", "left", 10, kMinCoordinate, kMaxCoordinate);
-    geometry.width = m_ini.readInteger("locate", "width", 900, kMinWindowSize, kMaxCoordinate);
-    geometry.height = m_ini.readInteger("locate", "height", 600, kMinWindowSize, kMaxCoordinate);
+    geometry.top = m_ini.readInteger("locate", "top", 10, kMinWindowCoordinate, kMaxWindowCoordinate);
+    geometry.left = m_ini.readInteger("locate", "left", 10, kMinWindowCoordinate, kMaxWindowCoordinate);
+    geometry.width = m_ini.readInteger("locate", "width", 900, kMinWindowSize, kMaxWindowCoordinate);
+    geometry.height = m_ini.readInteger("locate", "height", 600, kMinWindowSize, kMaxWindowCoordinate);
 
     visibility.StringGrid6 = false;
     visibility.PageControl3 = false;

@@ -15,6 +15,10 @@ std::string toUtf8(std::string_view cp932);
 // UTF-16 (the wide text that the data service delivers) to CP932 and back.
 std::string fromUtf16(std::u16string_view utf16);
 std::u16string toUtf16(std::string_view cp932);
+// ASCII text widened unit by unit (keys and codes handed to the data service).
+inline std::u16string widenAscii(std::string_view ascii) {
+    return std::u16string(ascii.begin(), ascii.end());
+}
 // fromUtf16 into a caller's string, reusing its capacity (the download converts every record).
 void fromUtf16Into(std::u16string_view utf16, std::string& out);
 

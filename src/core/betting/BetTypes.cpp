@@ -185,10 +185,10 @@ constexpr std::array<BetTypeInfo, kBetTypeCount> kInfo = {{
      {F, F2, F3}},
 }};
 
-struct Texts {
+struct BetTypeTexts {
     std::array<std::string, kBetTypeCount> ids;
     std::array<std::string, kBetTypeCount> captions;
-    Texts() {
+    BetTypeTexts() {
         for (size_t i = 0; i < kInfo.size(); ++i) {
             ids[i] = sj(kInfo[i].id);
             captions[i] = sj(kInfo[i].caption);
@@ -196,8 +196,8 @@ struct Texts {
     }
 };
 
-const Texts& texts() {
-    static const Texts t;
+const BetTypeTexts& betTypeTexts() {
+    static const BetTypeTexts t;
     return t;
 }
 
@@ -208,11 +208,11 @@ const BetTypeInfo& betTypeInfo(BetType type) {
 }
 
 const std::string& betTypeId(BetType type) {
-    return texts().ids[static_cast<size_t>(type)];
+    return betTypeTexts().ids[static_cast<size_t>(type)];
 }
 
 std::optional<BetType> betTypeOf(std::string_view cp932) {
-    const Texts& t = texts();
+    const BetTypeTexts& t = betTypeTexts();
     for (size_t i = 0; i < kInfo.size(); ++i)
         if (cp932 == t.ids[i] || cp932 == t.captions[i] || cp932 == kInfo[i].voteCode) return kInfo[i].type;
     return std::nullopt;

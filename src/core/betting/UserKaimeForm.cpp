@@ -16,9 +16,6 @@ namespace renoka {
 
 namespace {
 
-constexpr int kMinCoordinate = -32768;
-constexpr int kMaxCoordinate = 32767;
-
 // A name that goes into a line of the set file: a line break or another control character in it would start a
 // line of its own (or hide in one), so each becomes a blank. No byte of a double-byte character is below 0x20.
 std::string fileName(std::string_view text) {
@@ -118,8 +115,8 @@ void TUserKaimeForm::FormCreate() {
 
 WindowGeometry TUserKaimeForm::FormActivate() const {
     WindowGeometry g;
-    g.top = m_ini.readInteger("UserKaimeForm", "top", 100, kMinCoordinate, kMaxCoordinate);
-    g.left = m_ini.readInteger("UserKaimeForm", "left", 500, kMinCoordinate, kMaxCoordinate);
+    g.top = m_ini.readInteger("UserKaimeForm", "top", 100, kMinWindowCoordinate, kMaxWindowCoordinate);
+    g.left = m_ini.readInteger("UserKaimeForm", "left", 500, kMinWindowCoordinate, kMaxWindowCoordinate);
     return g;
 }
 

@@ -17,19 +17,10 @@ namespace renoka {
 
 namespace {
 
-constexpr const char* kSection = "Dir";
+constexpr const char* kVoteFolderSection = "Dir";
 constexpr const char* kBetFolderKey = "kaime";
 constexpr const char* kPluginFolderKey = "QRVTohyo2";
 constexpr const char* kPluginProgram = "QRVTohyoPlugIn2";
-
-// A folder setting (CP932 text, "\" or "/") as a path.
-std::filesystem::path folderPath(const std::string& cp932) {
-    std::string utf8 = toUtf8(cp932);
-#ifndef _WIN32
-    std::replace(utf8.begin(), utf8.end(), '\\', '/');
-#endif
-    return std::filesystem::path(utf8);
-}
 
 bool isFolder(const std::filesystem::path& path) {
     std::error_code ec;
@@ -72,15 +63,15 @@ std::string VoteFiles::question(const VoteKind& kind, const char* askUtf8) const
 
 std::filesystem::path VoteFiles::betFolder() const {
     const std::string programDir = m_folder.text();
-    const std::string folder = trim(m_ini.readString(kSection, kBetFolderKey, programDir));
+    const std::string folder = trim(m_ini.readString(kVoteFolderSection, kBetFolderKey, programDir));
     if (folder == programDir) return m_folder.pathOf("kaime");
-    return folderPath(folder);
+    return folderSettingPath(folder);
 }
 
 std::filesystem::path VoteFiles::orderFolder() const {
-    const std::string folder = trim(m_ini.readString(kSection, kPluginFolderKey, ""));
+    const std::string folder = trim(m_ini.readString(kVoteFolderSection, kPluginFolderKey, ""));
     if (folder.empty()) return {};
-    return folderPath(folder) / "kaime";
+    return folderSettingPath(folder) / "kaime";
 }
 
 std::filesystem::path VoteFiles::pluginProgram(const std::filesystem::path& pluginFolder) {
@@ -137,20 +128,20 @@ void VoteFiles::writeOrderFile(const VoteKind& kind, const std::vector<VoteRow>&
 
 // The folder a picker starts from: the setting, or the program folder while it is blank.
 std::string VoteFiles::pickerStart(const char* key) const {
-    const std::string current = trim(m_ini.readString(kSection, key, m_folder.text()));
+    const std::string current = trim(m_ini.readString(kVoteFolderSection, key, m_folder.text()));
     return current.empty() ? m_folder.text() : current;
 }
 
 void VoteFiles::QRV1Click() {
     const std::string current = pickerStart(kPluginFolderKey);
     if (auto chosen = m_desktop.pickFolder(sj("QRV投票プラグイン２フォルダの指定"), current))
-        m_ini.writeString(kSection, kPluginFolderKey, *chosen);
+        m_ini.writeString(kVoteFolderSection, kPluginFolderKey, *chosen);
 }
 
 void VoteFiles::N28Click() {
     const std::string current = pickerStart(kBetFolderKey);
     if (auto chosen = m_desktop.pickFolder(sj("買い目ﾌｧｲﾙﾌｫﾙﾀﾞの指定"), current))
-        m_ini.writeString(kSection, kBetFolderKey, *chosen);
+        m_ini.writeString(kVoteFolderSection, kBetFolderKey, *chosen);
 }
 
 } // namespace renoka

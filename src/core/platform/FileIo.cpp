@@ -3,6 +3,7 @@
 #include "base/Cp932.h"
 #include "base/Errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <exception>
 #include <fcntl.h>
@@ -157,6 +158,14 @@ size_t removeLeftoverTemporaries(const fs::path& folder) {
         if (::unlink(it->path().c_str()) == 0) ++removed;
     }
     return removed;
+}
+
+fs::path folderSettingPath(std::string_view cp932) {
+    std::string utf8 = toUtf8(cp932);
+#ifndef _WIN32
+    std::replace(utf8.begin(), utf8.end(), '\\', '/');
+#endif
+    return fs::path(utf8);
 }
 
 fs::path pathUnder(const fs::path& base, std::string_view cp932Relative) {

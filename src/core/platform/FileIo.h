@@ -12,6 +12,9 @@ namespace renoka {
 // "\" or "/", a leading separator is allowed. The CP932 name becomes the file system's UTF-8 name.
 std::filesystem::path pathUnder(const std::filesystem::path& base, std::string_view cp932Relative);
 
+// A folder setting typed as text (CP932, "\" or "/" separated) as a path.
+std::filesystem::path folderSettingPath(std::string_view cp932);
+
 // The whole file, or false when it does not exist. Any other failure to read is a FileError, and so is a name
 // that is not a regular file (a folder, a FIFO, a device): it is refused without waiting on it.
 bool readWholeFile(const std::filesystem::path& path, std::string& bytes);

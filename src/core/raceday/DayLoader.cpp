@@ -33,11 +33,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr Color kCyan = Color::rgbOf(0x00FFFF);
 // What the settings may ask for: fetch times and intervals within one day, a stake of at most a hundred million yen.
-constexpr int kMinutesPerDay = 24 * 60;
+constexpr int kMinutesInADay = 24 * 60;
 constexpr int kMaxAmountPerRace = 100000000;
-constexpr Color kYellow = Color::rgbOf(0xFFFF00);
 
 bool blankYear(std::string_view record) {
     const std::string_view year = field(record, 12, 4);
@@ -104,7 +102,7 @@ void DayLoader::DateComboChange() {
     m_intakes.mining.DMReadBtnClick();
 
     // 10. The results state.
-    m.SeiRecLabel.color = m_resultsState ? kCyan : kYellow;
+    m.SeiRecLabel.color = m_resultsState ? colors::Aqua : colors::Yellow;
     m.SeiRecLabel.text = sj(m_resultsState ? "成績記録済" : "成績未記録");
 
     // 11. The race list and the race details of every previous run.
@@ -247,7 +245,7 @@ void DayLoader::loadPreviousRaces() {
 void DayLoader::buildVenues() {
     DayControls& m = m_c;
     RaceDayStore& store = m_store;
-    const int before = m_ini.readInteger("Time", "AutoOzGet", 10, 0, kMinutesPerDay - 1);
+    const int before = m_ini.readInteger("Time", "AutoOzGet", 10, 0, kMinutesInADay - 1);
     m.VenueList.clear();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (!store.slotInUse(slot)) continue;

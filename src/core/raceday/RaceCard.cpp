@@ -47,7 +47,7 @@ struct CardTexts {
     std::string chok = sj("調教師情報:");
 };
 
-const CardTexts& texts() {
+const CardTexts& cardTexts() {
     static const CardTexts t;
     return t;
 }
@@ -113,7 +113,7 @@ std::string RaceCard::heading() const {
 }
 
 void RaceCard::writeHeader(int slot) {
-    const CardTexts& t = texts();
+    const CardTexts& t = cardTexts();
     const std::string_view ra = m_store.ra(slot);
     auto f = [ra](int pos, int len) { return field(ra, pos, len); };
 
@@ -224,7 +224,7 @@ void RaceCard::StringGrid6MouseDown(int row, int /*col*/) {
     if (row < 1 || row >= StringGrid6.rowCount()) return;
     RaceDayStore& store = m_store;
     const std::string_view se = store.se(store.CurrentRace, row - 1);
-    const CardTexts& t = texts();
+    const CardTexts& t = cardTexts();
     const std::string name = shownName(se);
     menu.R1 = t.r1 + name;
     menu.UmaMenu = t.uma + name;
@@ -244,13 +244,13 @@ void RaceCard::R1Click() {
     RaceDayStore& store = m_store;
     const std::string_view se = store.se(store.CurrentRace, store.CurrentHorse);
     const std::string name = shownName(se);
-    if (!m_desktop.confirm(name + texts().askTrack)) return;
+    if (!m_desktop.confirm(name + cardTexts().askTrack)) return;
     std::string line(field(se, 31, 10));
     line += field(se, 41, 36);
     m_trackedHorses.add(std::move(line));
     store.work(store.CurrentRace).Tracked[static_cast<size_t>(store.CurrentHorse)] = true;
     saveLines(m_folder.pathOf("ChaseHorse.dat"), m_trackedHorses.items());
-    m_desktop.information(name + texts().tracked);
+    m_desktop.information(name + cardTexts().tracked);
     if (DatListClick) DatListClick();
 }
 

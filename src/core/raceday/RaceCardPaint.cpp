@@ -30,16 +30,14 @@ struct PaintTexts {
     std::string noChange = sj("(±0)");
 };
 
-const PaintTexts& texts() {
+const PaintTexts& paintTexts() {
     static const PaintTexts t;
     return t;
 }
 
-constexpr Color kOrange = Color::rgbOf(0xFF8000);
-
 Color bracketColor(int bracket) {
-    static constexpr std::array<Color, 8> byBracket = {colors::White,  colors::Gray,  colors::Red, colors::Blue,
-                                                       colors::Yellow, colors::Green, kOrange,     colors::Fuchsia};
+    static constexpr std::array<Color, 8> byBracket = {colors::White,  colors::Gray,  colors::Red,    colors::Blue,
+                                                       colors::Yellow, colors::Green, colors::Orange, colors::Fuchsia};
     return bracket >= 1 && bracket <= 8 ? byBracket[static_cast<size_t>(bracket - 1)] : colors::White;
 }
 
@@ -99,15 +97,15 @@ CellPaint nameCell(std::string_view se) {
 
 CellPaint popularityCell(std::string_view se) {
     CellPaint p = plain();
-    addRankLine(p, texts().popularity, 4, field(se, 364, 2));
+    addRankLine(p, paintTexts().popularity, 4, field(se, 364, 2));
     const int odds = fieldInt(se, 360, 4);
-    p.lines.push_back(odds > 0 ? texts().odds + fmt("%5.1f", odds / 10.0) : std::string(" "));
+    p.lines.push_back(odds > 0 ? paintTexts().odds + fmt("%5.1f", odds / 10.0) : std::string(" "));
     return p;
 }
 
 CellPaint last3FCell(std::string_view ra, std::string_view se, double previous) {
     CellPaint p = plain();
-    const PaintTexts& t = texts();
+    const PaintTexts& t = paintTexts();
     // Jump races keep the average furlong in the field, not a last three furlongs.
     const bool jump = fieldInt(ra, 706, 2) >= 51;
     if (jump)
@@ -152,12 +150,12 @@ CellPaint weightCell(const RaceWork& work, int horse) {
     const int weight = work.Bataiju[static_cast<size_t>(horse)];
     if (weight <= 0) return p;
     if (weight >= HorseWeights::kNotWeighed) {
-        p.lines.push_back(texts().notWeighed);
+        p.lines.push_back(paintTexts().notWeighed);
         return p;
     }
     const int change = work.BataijuZogen[static_cast<size_t>(horse)];
     p.lines.push_back(fmt("%3dkg", weight));
-    std::string line = change == 0 ? texts().noChange : fmt("(%+d)", change);
+    std::string line = change == 0 ? paintTexts().noChange : fmt("(%+d)", change);
     if (std::abs(change) >= 10) p.spans.push_back({1, 0, static_cast<int>(line.size()), colors::Red});
     p.lines.push_back(std::move(line));
     return p;
@@ -165,7 +163,7 @@ CellPaint weightCell(const RaceWork& work, int horse) {
 
 std::string thousandYenLine(std::string_view f) {
     std::string text = TenthsText(f);
-    if (!trimView(text).empty()) text += texts().thousandYen;
+    if (!trimView(text).empty()) text += paintTexts().thousandYen;
     return text;
 }
 
@@ -219,8 +217,8 @@ CellPaint RaceCard::paint(int row, int col) const {
         // Arrival order and official placing differ when a horse is demoted; both lines show it.
         CellPaint p = plain();
         p.bold = true;
-        addRankLine(p, texts().arrival, 2, field(se, 333, 2));
-        addRankLine(p, texts().placing, 2, field(se, 335, 2));
+        addRankLine(p, paintTexts().arrival, 2, field(se, 333, 2));
+        addRankLine(p, paintTexts().placing, 2, field(se, 335, 2));
         return p;
     }
     case 7:

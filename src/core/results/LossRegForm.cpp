@@ -21,7 +21,7 @@ namespace renoka {
 
 namespace {
 
-struct Texts {
+struct LossRegTexts {
     std::string kind = sj("枠連");
     std::string loss = sj("損失");
     std::string profit = sj("利益");
@@ -35,8 +35,8 @@ struct Texts {
     std::string askClear = sj("表をクリアしますか？");
 };
 
-const Texts& texts() {
-    static const Texts t;
+const LossRegTexts& lossRegTexts() {
+    static const LossRegTexts t;
     return t;
 }
 
@@ -177,7 +177,7 @@ void TLossRegForm::fillRaceList(const std::vector<std::string>& races) {
 void TLossRegForm::setRow(int row, const std::string& number, const std::string& label, const std::string& amount) {
     StringGrid4.setCell(0, row, number);
     StringGrid4.setCell(1, row, label);
-    StringGrid4.setCell(2, row, texts().kind);
+    StringGrid4.setCell(2, row, lossRegTexts().kind);
     StringGrid4.setCell(3, row, amount);
 }
 
@@ -186,7 +186,7 @@ void TLossRegForm::TanLossBtnClick() {
     if (m_dateCombo.itemIndex < 0) return;
     const long long a = SaNumEditExC3;
     if (a == 0) return;
-    const Texts& t = texts();
+    const LossRegTexts& t = lossRegTexts();
     const std::string& word = a > 0 ? t.loss : t.profit;
     // A recovery may not reach or pass the loss it recovers.
     if (-a - cumulativeLoss() >= 0) {
@@ -250,7 +250,7 @@ void TLossRegForm::StringGrid4MouseDown(int row, int /*col*/) {
 
 void TLossRegForm::Delete1Click() {
     if (chosenRow < 1 || chosenRow >= StringGrid4.rowCount()) return;
-    const Texts& t = texts();
+    const LossRegTexts& t = lossRegTexts();
     if (sumOfRows(chosenRow) <= 0) {
         m_desktop.beep();
         m_desktop.information(t.lossGone);
@@ -282,7 +282,7 @@ void TLossRegForm::Delete1Click() {
 }
 
 void TLossRegForm::A1Click() {
-    if (!m_desktop.confirm(texts().askClear)) return;
+    if (!m_desktop.confirm(lossRegTexts().askClear)) return;
     saveChange([&] {
         StringGrid4.clearCells();
         writeHeaders();

@@ -9,15 +9,18 @@
 
 namespace renoka {
 
-namespace {
-
-enum TableId { kRa, kSe, kPrevSe, kPrevRa, kHr, kWh, kDm, kTm, kO1, kO2, kO3, kO4, kO5, kO6, kRc, kTableCount };
-
-struct Shape {
+// The record size and dimensions of one table (named outside the anonymous namespace: RaceDayStore::Table holds one).
+struct RaceDayTableShape {
     size_t recordSize;
     int horses; // 0 = one record per slot
     int runs;   // 0 = no run dimension
 };
+
+namespace {
+
+enum TableId { kRa, kSe, kPrevSe, kPrevRa, kHr, kWh, kDm, kTm, kO1, kO2, kO3, kO4, kO5, kO6, kRc, kTableCount };
+
+using Shape = RaceDayTableShape;
 
 constexpr Shape kShapes[kTableCount] = {
     {records::RA, 0, 0},

@@ -24,6 +24,7 @@ inline constexpr Color Lime = Color::rgbOf(0x00FF00);
 inline constexpr Color Blue = Color::rgbOf(0x0000FF);
 inline constexpr Color Navy = Color::rgbOf(0x000080);
 inline constexpr Color Yellow = Color::rgbOf(0xFFFF00);
+inline constexpr Color Orange = Color::rgbOf(0xFF8000);
 inline constexpr Color Olive = Color::rgbOf(0x808000);
 inline constexpr Color Purple = Color::rgbOf(0x800080);
 inline constexpr Color Fuchsia = Color::rgbOf(0xFF00FF);

@@ -20,6 +20,10 @@ struct TimerState {
     int intervalMs = 1000;
 };
 
+// The range a stored window position or size is read in (a 16-bit screen coordinate).
+inline constexpr int kMinWindowCoordinate = -32768;
+inline constexpr int kMaxWindowCoordinate = 32767;
+
 struct WindowGeometry {
     int top = 10;
     int left = 10;

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int64_t kMax = 99'999'999;
 
-struct ChaseCase {
+struct StakeCase {
     const char* name;
     int64_t loss, profit;
     double rate;
@@ -19,10 +19,10 @@ struct ChaseCase {
     std::optional<int64_t> stake;
 };
 
-class ChaseStakeTest : public testing::TestWithParam<ChaseCase> {};
+class ChaseStakeTest : public testing::TestWithParam<StakeCase> {};
 
 TEST_P(ChaseStakeTest, StakeOrNone) {
-    const ChaseCase& c = GetParam();
+    const StakeCase& c = GetParam();
     EXPECT_EQ(chaseStake(c.loss, c.profit, c.rate, c.increase, kMax), c.stake);
 }
 
@@ -30,27 +30,27 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ChaseStakeTest,
     testing::Values(
         // 20000 / 200 * 100 = 10000.
-        ChaseCase{"LossAndProfitAtThreeHundred", 10000, 10000, 300.0, 100, 10000},
-        ChaseCase{"IncreaseRateScales", 10000, 10000, 300.0, 120, 12000},
+        StakeCase{"LossAndProfitAtThreeHundred", 10000, 10000, 300.0, 100, 10000},
+        StakeCase{"IncreaseRateScales", 10000, 10000, 300.0, 120, 12000},
         // 1000 / 150 * 100 = 666.6: cut to 666, then to whole hundreds.
-        ChaseCase{"RoundedDownToHundreds", 1000, 0, 250.0, 100, 600},
-        ChaseCase{"NothingToWinBack", 0, 0, 300.0, 100, 0},
-        ChaseCase{"NoIncreaseGivesNoStake", 10000, 10000, 300.0, 0, 0},
-        ChaseCase{"RateJustAboveAHundred", 10000, 10000, 100.1, 100, 20'000'000},
-        ChaseCase{"RateOfOneDecimalAsTheLabelShowsIt", 5000, 5000, 133.3, 100, 30000},
+        StakeCase{"RoundedDownToHundreds", 1000, 0, 250.0, 100, 600},
+        StakeCase{"NothingToWinBack", 0, 0, 300.0, 100, 0},
+        StakeCase{"NoIncreaseGivesNoStake", 10000, 10000, 300.0, 0, 0},
+        StakeCase{"RateJustAboveAHundred", 10000, 10000, 100.1, 100, 20'000'000},
+        StakeCase{"RateOfOneDecimalAsTheLabelShowsIt", 5000, 5000, 133.3, 100, 30000},
         // Below 10 %, and from 10 % up to 100 % (no stake, a negative one, a division by zero).
-        ChaseCase{"RateBelowTen", 10000, 10000, 9.9, 100, std::nullopt},
-        ChaseCase{"RateZero", 10000, 10000, 0.0, 100, std::nullopt},
-        ChaseCase{"RateTen", 10000, 10000, 10.0, 100, std::nullopt},
-        ChaseCase{"RateFifty", 10000, 10000, 50.0, 100, std::nullopt},
-        ChaseCase{"RateJustBelowAHundred", 10000, 10000, 99.9, 100, std::nullopt},
-        ChaseCase{"RateAHundred", 10000, 10000, 100.0, 100, std::nullopt},
-        ChaseCase{"RateNotANumber", 10000, 10000, std::numeric_limits<double>::quiet_NaN(), 100, std::nullopt},
-        ChaseCase{"RateInfinite", 10000, 10000, std::numeric_limits<double>::infinity(), 100, std::nullopt},
+        StakeCase{"RateBelowTen", 10000, 10000, 9.9, 100, std::nullopt},
+        StakeCase{"RateZero", 10000, 10000, 0.0, 100, std::nullopt},
+        StakeCase{"RateTen", 10000, 10000, 10.0, 100, std::nullopt},
+        StakeCase{"RateFifty", 10000, 10000, 50.0, 100, std::nullopt},
+        StakeCase{"RateJustBelowAHundred", 10000, 10000, 99.9, 100, std::nullopt},
+        StakeCase{"RateAHundred", 10000, 10000, 100.0, 100, std::nullopt},
+        StakeCase{"RateNotANumber", 10000, 10000, std::numeric_limits<double>::quiet_NaN(), 100, std::nullopt},
+        StakeCase{"RateInfinite", 10000, 10000, std::numeric_limits<double>::infinity(), 100, std::nullopt},
         // More than the stake field holds, and a negative increase rate written into the settings by hand.
-        ChaseCase{"StakeBeyondTheField", 10000, 10000, 100.01, 100, std::nullopt},
-        ChaseCase{"NegativeIncrease", 10000, 10000, 300.0, -100, std::nullopt}),
-    [](const testing::TestParamInfo<ChaseCase>& p) { return std::string(p.param.name); });
+        StakeCase{"StakeBeyondTheField", 10000, 10000, 100.01, 100, std::nullopt},
+        StakeCase{"NegativeIncrease", 10000, 10000, 300.0, -100, std::nullopt}),
+    [](const testing::TestParamInfo<StakeCase>& p) { return std::string(p.param.name); });
 
 TEST(ChaseStakeTest, TheLargestStakeTheFieldHoldsIsTaken) {
     // 999,999.99 / 1 * 100 cut: exactly the limit in whole hundreds.

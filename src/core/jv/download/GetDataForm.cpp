@@ -20,10 +20,6 @@ namespace {
 constexpr int kRejectsLoggedOneByOne = 20;
 const char* const kTimeFormat = "yyyy/MM/dd hh:mm:ss";
 
-std::u16string wide(std::string_view ascii) {
-    return std::u16string(ascii.begin(), ascii.end());
-}
-
 std::string narrow(const std::u16string& ascii) {
     std::string out;
     out.reserve(ascii.size());
@@ -99,7 +95,7 @@ void TGetDataForm::ButtonStartClick() {
     std::u16string last;
     ReadCount = 0;
     DownloadCount = 0;
-    const int32_t rc = m_jvLink.JVOpen(u"RACEMING", wide(fromTime), option, ReadCount, DownloadCount, last);
+    const int32_t rc = m_jvLink.JVOpen(u"RACEMING", widenAscii(fromTime), option, ReadCount, DownloadCount, last);
     LastFileTimestamp = narrow(last);
     if (rc == -1 || (rc == 0 && ReadCount == 0)) {
         error(sj("最新のデータがありません。"));

@@ -21,10 +21,6 @@ namespace {
 
 constexpr int kRejectsLoggedPerFetch = 20;
 
-std::u16string wide(std::string_view ascii) {
-    return std::u16string(ascii.begin(), ascii.end());
-}
-
 // A key is used only when it reads as a positive number: a slot without a race has a blank key.
 bool positiveNumber(std::string_view key) {
     return isDigits(key) && key.find_first_not_of('0') != std::string_view::npos;
@@ -106,7 +102,7 @@ void RealtimeFetches::runStream(const Stream& s) {
     };
     try {
         m_rejectsLogged = 0;
-        const int32_t rc = m_ports.jvLink.JVRTOpen(wide(s.dataSpec), wide(s.key));
+        const int32_t rc = m_ports.jvLink.JVRTOpen(widenAscii(s.dataSpec), widenAscii(s.key));
         if (rc != 0) {
             const std::string text = s.errorText + JVErrorText("JVRTOpen", rc);
             if (!s.openQuiet) m_ports.desktop.beep();

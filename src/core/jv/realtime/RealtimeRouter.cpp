@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int raceNumber(std::string_view line) {
+int raceNumberOf(std::string_view line) {
     return fieldInt(line, 26, 2);
 }
 
@@ -76,7 +76,7 @@ void RealtimeRouter::routeOdds(int kind, std::string_view line) {
     if (!wellFormed(line, records::odds(kind))) return;
     // Kind 0 withdraws a record and kind 9 says the race was called off: neither is odds to keep.
     const std::string_view dataKind = field(line, 3, 1);
-    if (dataKind == "0" || dataKind == "9" || raceNumber(line) <= 0) return;
+    if (dataKind == "0" || dataKind == "9" || raceNumberOf(line) <= 0) return;
     m_work.assign(line);
     zeroKindAndDate(m_work);
     m_files.keyedMerge(path(dayFile(dayNameOf(line), ".jvO" + std::to_string(kind))), m_work, BlankLineRule::DropFirst);
@@ -84,7 +84,7 @@ void RealtimeRouter::routeOdds(int kind, std::string_view line) {
 
 void RealtimeRouter::routeResults(std::string_view type, std::string_view line) {
     if (type == "RA") {
-        if (!wellFormed(line, records::RA) || raceNumber(line) <= 0) return;
+        if (!wellFormed(line, records::RA) || raceNumberOf(line) <= 0) return;
         // The race file comes from the stored download; the results only bring it up to date.
         const fs::path file = path(dayFile(dayNameOf(line), ".jvRA"));
         if (!m_files.exists(file)) return;
@@ -93,7 +93,7 @@ void RealtimeRouter::routeResults(std::string_view type, std::string_view line) 
         m_files.keyedMerge(file, m_work, BlankLineRule::DropFirst);
     } else if (type == "SE") {
         if (!wellFormed(line, records::SE)) return;
-        const int race = raceNumber(line);
+        const int race = raceNumberOf(line);
         const int horse = fieldInt(line, 29, 2);
         if (race <= 0 || horse <= 0) return;
         // The runner file has one line for each of 18 horses in 12 races and nowhere else to put a record.
@@ -107,13 +107,13 @@ void RealtimeRouter::routeResults(std::string_view type, std::string_view line) 
         if (!m_files.exists(file)) return;
         m_files.putRunnerLine(file, (race - 1) * 18 + horse - 1, line);
     } else {
-        if (!wellFormed(line, records::HR) || raceNumber(line) <= 0) return;
+        if (!wellFormed(line, records::HR) || raceNumberOf(line) <= 0) return;
         m_files.keyedMerge(path(dayFile(dayNameOf(line), ".jvHR")), line, BlankLineRule::Keep);
     }
 }
 
 void RealtimeRouter::routeZeroed(std::string_view line, const char* extension) {
-    if (raceNumber(line) <= 0) return;
+    if (raceNumberOf(line) <= 0) return;
     m_work.assign(line);
     zeroKindAndDate(m_work);
     m_files.keyedMerge(path(dayFile(dayNameOf(line), extension)), m_work, BlankLineRule::DropFirst);

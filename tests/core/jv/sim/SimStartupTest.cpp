@@ -13,7 +13,7 @@ using namespace renoka::test;
 
 namespace {
 
-const FakeClock clock{"2026-12-08 09:00:00"};
+const FakeClock startClock{"2026-12-08 09:00:00"};
 
 int32_t storedReadCount(JvLink& link) {
     EXPECT_EQ(link.JVInit(softwareIdentifier()), 0);
@@ -32,14 +32,14 @@ void storeFiles(const std::filesystem::path& provider, int n) {
 TEST(SimStartupTest, WithoutASettingTheProviderIsInTheProgramFolder) {
     TempDir programDir;
     storeFiles(programDir / "provider", 2);
-    auto link = std::move(createDataService(programDir.path(), clock).link);
+    auto link = std::move(createDataService(programDir.path(), startClock).link);
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(storedReadCount(*link), 2);
 }
 
 TEST(SimStartupTest, AMissingProviderFolderStillGivesAWorkingControl) {
     TempDir programDir;
-    auto link = std::move(createDataService(programDir.path(), clock).link);
+    auto link = std::move(createDataService(programDir.path(), startClock).link);
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(storedReadCount(*link), -1);
     ASSERT_EQ(link->JVRTOpen(u"0B12", u"20261208"), 0);
@@ -70,7 +70,7 @@ TEST_P(SimStartupSettingTest, TheSettingNamesTheProvider) {
         GetParam().folder.empty() ? programDir / "sim" / "data" : other / GetParam().folder;
     storeFiles(where, 3);
     IniFile(programDir / "renoka.ini").writeString("Sim", "Provider", sj(value));
-    auto link = std::move(createDataService(programDir.path(), clock).link);
+    auto link = std::move(createDataService(programDir.path(), startClock).link);
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(storedReadCount(*link), 3);
 }
