@@ -2,6 +2,7 @@
 
 #include "base/Cp932.h"
 #include "store/RecordSizes.h"
+#include "support/RecordBytes.h"
 #include "text/Format.h"
 
 #include <QDate>
@@ -31,10 +32,6 @@ std::string blankRecord(const char* type, char kind, size_t length) {
     r[2] = kind;
     r.replace(3, 8, "20261201");
     return r;
-}
-
-void put(std::string& r, int pos, const std::string& text) {
-    r.replace(static_cast<size_t>(pos - 1), text.size(), text);
 }
 
 std::string raceKey(const QDate& day, const char* course, int kai, int nichi, int race) {

@@ -6,15 +6,14 @@
 #include "platform/FileIo.h"
 #include "store/RecordSizes.h"
 #include "support/FormFixture.h"
+#include "support/RecordBytes.h"
 
 #include <memory>
 #include <string>
 
 namespace renoka::test::odds {
 
-inline void put(std::string& rec, int pos, std::string_view text) {
-    rec.replace(static_cast<size_t>(pos - 1), text.size(), text);
-}
+using renoka::test::put;
 
 inline std::string record(size_t size, const std::string& type) {
     std::string r(size, ' ');

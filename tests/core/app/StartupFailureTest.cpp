@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "base/Cp932.h"
 #include "support/CliRun.h"
+#include "support/Fifo.h"
 #include "support/FormFixture.h"
 
 #include <gtest/gtest.h>
@@ -23,10 +24,6 @@ struct BrokenFolder {
     const char* reason; // UTF-8
     bool logged;        // whether ErrorLog.txt can take the line
 };
-
-void makeFifo(const fs::path& path) {
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-}
 
 class StartupFailureTest : public testing::TestWithParam<BrokenFolder> {};
 

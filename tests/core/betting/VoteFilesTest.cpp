@@ -84,17 +84,17 @@ INSTANTIATE_TEST_SUITE_P(
         BetCase{"３連単", "SANTAN", 3, false, "18- 1- 9", " 1R ３連単 18-01-09    200",
                 "20250105,05,01,SANTAN,NORMAL,200,18-01-09,"}));
 
-struct RowCase {
+struct VoteRowCase {
     const char* name;
     VoteRow row;
     bool counts;  // holds a bet: the grid is not "empty"
     bool written; // is written to the files
 };
 
-class VoteRowTest : public testing::TestWithParam<RowCase> {};
+class VoteRowTest : public testing::TestWithParam<VoteRowCase> {};
 
 TEST_P(VoteRowTest, WhichRowsCountAndWhichAreWritten) {
-    const RowCase& c = GetParam();
+    const VoteRowCase& c = GetParam();
     EXPECT_EQ(hasBet(c.row), c.counts);
     EXPECT_EQ(isVoted(c.row), c.written);
     EXPECT_EQ(betFileLines(tokyoRa(1), kind("馬連", "UMAFUKU", 2), {c.row}).size(), c.written ? 2u : 1u);
@@ -102,15 +102,15 @@ TEST_P(VoteRowTest, WhichRowsCountAndWhichAreWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, VoteRowTest,
-                         testing::Values(RowCase{"Bet", row(" 1- 2", " 5.0", "   100"), true, true},
-                                         RowCase{"Excluded", row(" 1- 2", " 5.0", "   100", "消"), true, false},
-                                         RowCase{"ExcludedWithBlanks", row(" 1- 2", " 5.0", "   100", " 消 "), true,
-                                                 false},
-                                         RowCase{"OtherMark", row(" 1- 2", " 5.0", "   100", "○"), true, true},
-                                         RowCase{"NoOdds", row(" 1- 2", "      ", "   100"), false, false},
-                                         RowCase{"NoStake", row(" 1- 2", " 5.0", "      "), false, false},
-                                         RowCase{"NoKey", row("     ", " 5.0", "   100"), false, false}),
-                         [](const testing::TestParamInfo<RowCase>& p) { return std::string(p.param.name); });
+                         testing::Values(VoteRowCase{"Bet", row(" 1- 2", " 5.0", "   100"), true, true},
+                                         VoteRowCase{"Excluded", row(" 1- 2", " 5.0", "   100", "消"), true, false},
+                                         VoteRowCase{"ExcludedWithBlanks", row(" 1- 2", " 5.0", "   100", " 消 "), true,
+                                                     false},
+                                         VoteRowCase{"OtherMark", row(" 1- 2", " 5.0", "   100", "○"), true, true},
+                                         VoteRowCase{"NoOdds", row(" 1- 2", "      ", "   100"), false, false},
+                                         VoteRowCase{"NoStake", row(" 1- 2", " 5.0", "      "), false, false},
+                                         VoteRowCase{"NoKey", row("     ", " 5.0", "   100"), false, false}),
+                         [](const testing::TestParamInfo<VoteRowCase>& p) { return std::string(p.param.name); });
 
 TEST(VoteLinesTest, ZeroMeetingNumbersAreBlanksAndTwoDigitValuesStay) {
     const std::string ra = Rec("RA", 1272).put(12, "20261208").put(20, "06").put(22, "0000").num(26, 2, 12).bytes;

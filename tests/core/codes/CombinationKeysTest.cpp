@@ -9,35 +9,35 @@ using namespace renoka;
 
 namespace {
 
-enum class Bet { Wakuren, Umaren, Umatan, Sanrenpuku, Sanrentan };
+enum class KeyBet { Wakuren, Umaren, Umatan, Sanrenpuku, Sanrentan };
 
-int lookup(Bet bet, std::string_view key) {
+int lookup(KeyBet bet, std::string_view key) {
     switch (bet) {
-    case Bet::Wakuren:
+    case KeyBet::Wakuren:
         return WakurenIndex(key);
-    case Bet::Umaren:
+    case KeyBet::Umaren:
         return UmarenIndex(key);
-    case Bet::Umatan:
+    case KeyBet::Umatan:
         return UmatanIndex(key);
-    case Bet::Sanrenpuku:
+    case KeyBet::Sanrenpuku:
         return SanrenpukuIndex(key);
-    case Bet::Sanrentan:
+    case KeyBet::Sanrentan:
         return SanrentanIndex(key);
     }
     return -1;
 }
 
-const char* nameOf(Bet bet) {
+const char* nameOf(KeyBet bet) {
     switch (bet) {
-    case Bet::Wakuren:
+    case KeyBet::Wakuren:
         return "Wakuren";
-    case Bet::Umaren:
+    case KeyBet::Umaren:
         return "Umaren";
-    case Bet::Umatan:
+    case KeyBet::Umatan:
         return "Umatan";
-    case Bet::Sanrenpuku:
+    case KeyBet::Sanrenpuku:
         return "Sanrenpuku";
-    case Bet::Sanrentan:
+    case KeyBet::Sanrentan:
         return "Sanrentan";
     }
     return "?";
@@ -52,7 +52,7 @@ TEST(CombinationKeyTest, PrintsTwoCharacterNumbersJoinedByDashes) {
 }
 
 struct IndexCase {
-    Bet bet;
+    KeyBet bet;
     const char* key;
     int index;
 };
@@ -68,35 +68,35 @@ TEST_P(CombinationIndex, FindsThePositionInTheOddsRecord) {
 
 INSTANTIATE_TEST_SUITE_P(
     TellingKeys, CombinationIndex,
-    testing::Values(IndexCase{Bet::Wakuren, " 1- 8", 8}, IndexCase{Bet::Wakuren, " 2- 2", 9},
-                    IndexCase{Bet::Wakuren, " 8- 8", 36}, IndexCase{Bet::Umaren, " 1- 2", 1},
-                    IndexCase{Bet::Umaren, " 2- 3", 18}, IndexCase{Bet::Umaren, "17-18", 153},
-                    IndexCase{Bet::Umatan, " 1-18", 17}, IndexCase{Bet::Umatan, " 2- 1", 18},
-                    IndexCase{Bet::Umatan, "18-17", 306}, IndexCase{Bet::Sanrenpuku, " 1- 2- 3", 1},
-                    IndexCase{Bet::Sanrenpuku, "16-17-18", 816}, IndexCase{Bet::Sanrentan, " 1- 2- 4", 2},
-                    IndexCase{Bet::Sanrentan, " 9-18-17", 2448}, IndexCase{Bet::Sanrentan, "10- 1- 2", 2449},
-                    IndexCase{Bet::Sanrentan, "18-17-16", 4896}, IndexCase{Bet::Sanrentan, "10- 1- 2xyz", 2449},
-                    IndexCase{Bet::Sanrentan, "10- 1- 2 ", 2449}));
+    testing::Values(IndexCase{KeyBet::Wakuren, " 1- 8", 8}, IndexCase{KeyBet::Wakuren, " 2- 2", 9},
+                    IndexCase{KeyBet::Wakuren, " 8- 8", 36}, IndexCase{KeyBet::Umaren, " 1- 2", 1},
+                    IndexCase{KeyBet::Umaren, " 2- 3", 18}, IndexCase{KeyBet::Umaren, "17-18", 153},
+                    IndexCase{KeyBet::Umatan, " 1-18", 17}, IndexCase{KeyBet::Umatan, " 2- 1", 18},
+                    IndexCase{KeyBet::Umatan, "18-17", 306}, IndexCase{KeyBet::Sanrenpuku, " 1- 2- 3", 1},
+                    IndexCase{KeyBet::Sanrenpuku, "16-17-18", 816}, IndexCase{KeyBet::Sanrentan, " 1- 2- 4", 2},
+                    IndexCase{KeyBet::Sanrentan, " 9-18-17", 2448}, IndexCase{KeyBet::Sanrentan, "10- 1- 2", 2449},
+                    IndexCase{KeyBet::Sanrentan, "18-17-16", 4896}, IndexCase{KeyBet::Sanrentan, "10- 1- 2xyz", 2449},
+                    IndexCase{KeyBet::Sanrentan, "10- 1- 2 ", 2449}));
 
 INSTANTIATE_TEST_SUITE_P(
     Rejected, CombinationIndex,
-    testing::Values(IndexCase{Bet::Umaren, " 2- 1", 0}, IndexCase{Bet::Umaren, "01-02", 0},
-                    IndexCase{Bet::Umaren, "1-2", 0}, IndexCase{Bet::Umaren, " 1- 2 ", 0},
-                    IndexCase{Bet::Umaren, " 1 - 2", 0}, IndexCase{Bet::Umaren, " 1/ 2", 0},
-                    IndexCase{Bet::Umaren, "  - 2", 0}, IndexCase{Bet::Umaren, "", 0},
-                    IndexCase{Bet::Umaren, " 1- 2- 3", 0}, IndexCase{Bet::Umatan, " 3- 3", 0},
-                    IndexCase{Bet::Umatan, " 1-19", 0}, IndexCase{Bet::Wakuren, " 1- 9", 0},
-                    IndexCase{Bet::Wakuren, " 2- 1", 0}, IndexCase{Bet::Wakuren, " 0- 1", 0},
-                    IndexCase{Bet::Sanrenpuku, " 3- 2- 1", 0}, IndexCase{Bet::Sanrenpuku, " 1- 2- 3x", 0},
-                    IndexCase{Bet::Sanrenpuku, " 1- 2", 0}, IndexCase{Bet::Sanrentan, " 1- 1- 2", 0},
-                    IndexCase{Bet::Sanrentan, " 1- 2- 1", 0}, IndexCase{Bet::Sanrentan, " 1- 2- 2", 0},
-                    IndexCase{Bet::Sanrentan, "01- 2- 3", 0}, IndexCase{Bet::Sanrentan, "19- 1- 2", 0},
-                    IndexCase{Bet::Sanrentan, " 1- 2-", 0}, IndexCase{Bet::Sanrentan, "x1- 2- 3", 0}));
+    testing::Values(IndexCase{KeyBet::Umaren, " 2- 1", 0}, IndexCase{KeyBet::Umaren, "01-02", 0},
+                    IndexCase{KeyBet::Umaren, "1-2", 0}, IndexCase{KeyBet::Umaren, " 1- 2 ", 0},
+                    IndexCase{KeyBet::Umaren, " 1 - 2", 0}, IndexCase{KeyBet::Umaren, " 1/ 2", 0},
+                    IndexCase{KeyBet::Umaren, "  - 2", 0}, IndexCase{KeyBet::Umaren, "", 0},
+                    IndexCase{KeyBet::Umaren, " 1- 2- 3", 0}, IndexCase{KeyBet::Umatan, " 3- 3", 0},
+                    IndexCase{KeyBet::Umatan, " 1-19", 0}, IndexCase{KeyBet::Wakuren, " 1- 9", 0},
+                    IndexCase{KeyBet::Wakuren, " 2- 1", 0}, IndexCase{KeyBet::Wakuren, " 0- 1", 0},
+                    IndexCase{KeyBet::Sanrenpuku, " 3- 2- 1", 0}, IndexCase{KeyBet::Sanrenpuku, " 1- 2- 3x", 0},
+                    IndexCase{KeyBet::Sanrenpuku, " 1- 2", 0}, IndexCase{KeyBet::Sanrentan, " 1- 1- 2", 0},
+                    IndexCase{KeyBet::Sanrentan, " 1- 2- 1", 0}, IndexCase{KeyBet::Sanrentan, " 1- 2- 2", 0},
+                    IndexCase{KeyBet::Sanrentan, "01- 2- 3", 0}, IndexCase{KeyBet::Sanrentan, "19- 1- 2", 0},
+                    IndexCase{KeyBet::Sanrentan, " 1- 2-", 0}, IndexCase{KeyBet::Sanrentan, "x1- 2- 3", 0}));
 
 // Walks every key of the number space 0..19 in ascending order: the valid ones must be numbered 1, 2, ...
 // without gap up to the count, every other key must give 0.
 struct Enumeration {
-    Bet bet;
+    KeyBet bet;
     int numbers; // 2 or 3
     int top;     // highest valid number
     bool (*valid)(int a, int b, int c);
@@ -127,13 +127,13 @@ TEST_P(CombinationEnumeration, NumbersEveryCombinationInAscendingOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     AllKeys, CombinationEnumeration,
-    testing::Values(Enumeration{Bet::Wakuren, 2, 8, [](int a, int b, int) { return a <= b; }, WakurenCount},
-                    Enumeration{Bet::Umaren, 2, 18, [](int a, int b, int) { return a < b; }, UmarenCount},
-                    Enumeration{Bet::Umatan, 2, 18, [](int a, int b, int) { return a != b; }, UmatanCount},
-                    Enumeration{Bet::Sanrenpuku, 3, 18, [](int a, int b, int c) { return a < b && b < c; },
+    testing::Values(Enumeration{KeyBet::Wakuren, 2, 8, [](int a, int b, int) { return a <= b; }, WakurenCount},
+                    Enumeration{KeyBet::Umaren, 2, 18, [](int a, int b, int) { return a < b; }, UmarenCount},
+                    Enumeration{KeyBet::Umatan, 2, 18, [](int a, int b, int) { return a != b; }, UmatanCount},
+                    Enumeration{KeyBet::Sanrenpuku, 3, 18, [](int a, int b, int c) { return a < b && b < c; },
                                 SanrenpukuCount},
-                    Enumeration{Bet::Sanrentan, 3, 18, [](int a, int b, int c) { return a != b && a != c && b != c; },
-                                SanrentanCount}),
+                    Enumeration{KeyBet::Sanrentan, 3, 18,
+                                [](int a, int b, int c) { return a != b && a != c && b != c; }, SanrentanCount}),
     [](const auto& p) { return std::string(nameOf(p.param.bet)); });
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "base/Cp932.h"
 #include "base/Errors.h"
 #include "platform/FileIo.h"
+#include "support/Fifo.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -75,10 +76,6 @@ TEST_P(FileSituationTest, EndsWithTheReasonInJapanese) {
     } catch (const FileError& e) {
         EXPECT_NE(toUtf8(e.what()).find(GetParam().expected), std::string::npos) << toUtf8(e.what());
     }
-}
-
-void makeFifo(const fs::path& path) {
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
 }
 
 std::string readAll(const fs::path& path) {

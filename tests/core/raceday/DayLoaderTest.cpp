@@ -162,12 +162,12 @@ TEST_F(DayLoaderTest, PayoutsFindTheirRaceByTheMatchKey) {
     EXPECT_TRUE(trimView(store().hr(0)).empty());
 }
 
-struct ArmCase {
+struct DayArmCase {
     const char* now;
     const char* day;
     bool armed;
 };
-class AutomaticDayTest : public testing::TestWithParam<ArmCase> {};
+class AutomaticDayTest : public testing::TestWithParam<DayArmCase> {};
 
 TEST_P(AutomaticDayTest, IsTodayOrTomorrowFromSixInTheEvening) {
     FakeClock clock(GetParam().now);
@@ -175,11 +175,11 @@ TEST_P(AutomaticDayTest, IsTodayOrTomorrowFromSixInTheEvening) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Times, AutomaticDayTest,
-                         testing::Values(ArmCase{"2026-12-08 17:59:59", "2026年12月09日", false},
-                                         ArmCase{"2026-12-08 18:00:00", "2026年12月09日", true},
-                                         ArmCase{"2026-12-08 06:00:00", "2026年12月08日", true},
-                                         ArmCase{"2026-12-08 23:00:00", "2026年12月10日", false},
-                                         ArmCase{"2026-12-08 09:00:00", "2026年12月07日", false}));
+                         testing::Values(DayArmCase{"2026-12-08 17:59:59", "2026年12月09日", false},
+                                         DayArmCase{"2026-12-08 18:00:00", "2026年12月09日", true},
+                                         DayArmCase{"2026-12-08 06:00:00", "2026年12月08日", true},
+                                         DayArmCase{"2026-12-08 23:00:00", "2026年12月10日", false},
+                                         DayArmCase{"2026-12-08 09:00:00", "2026年12月07日", false}));
 
 TEST_F(DayLoaderTest, BatchLoadGoesOldestFirstAndSkipsMarkedDays) {
     for (const char* day : {"2026年12月01日", "2026年12月02日", "2026年12月03日"})

@@ -6,6 +6,7 @@
 #include "raceday/RaceSelection.h"
 #include "store/RecordSizes.h"
 #include "support/FormFixture.h"
+#include "support/RecordBytes.h"
 
 #include <string>
 #include <string_view>
@@ -21,10 +22,6 @@ inline std::string blankRecord(std::string_view type, size_t length) {
     return r;
 }
 
-// Writes CP932 bytes at a 1-based position.
-inline void put(std::string& record, int pos, std::string_view bytes) {
-    record.replace(static_cast<size_t>(pos - 1), bytes.size(), bytes);
-}
 inline void putText(std::string& record, int pos, const char* utf8) {
     put(record, pos, sj(utf8));
 }

@@ -49,7 +49,7 @@ Setup jumpRace(std::string furlong) {
     };
 }
 
-struct PaintCase {
+struct CardPaintCase {
     const char* name;
     Setup setup;
     int col;
@@ -59,10 +59,10 @@ struct PaintCase {
     std::vector<std::string> lines; // UTF-8
     std::vector<CellPaint::Span> spans;
 };
-class RaceCardPaintTest : public testing::TestWithParam<PaintCase> {};
+class RaceCardPaintTest : public testing::TestWithParam<CardPaintCase> {};
 
 TEST_P(RaceCardPaintTest, CellOfTheSecondHorse) {
-    const PaintCase& c = GetParam();
+    const CardPaintCase& c = GetParam();
     RaceDayFixture f;
     f.addRace(0, "05", 9);
     if (c.setup) c.setup(f);
@@ -84,8 +84,8 @@ TEST_P(RaceCardPaintTest, CellOfTheSecondHorse) {
     }
 }
 
-constexpr Color W = colors::White;
-constexpr Color B = colors::Black;
+constexpr Color kWhite = colors::White;
+constexpr Color kBlack = colors::Black;
 constexpr Color Red = colors::Red;
 constexpr Color Blue = colors::Blue;
 using S = CellPaint::Span;
@@ -93,43 +93,43 @@ using L = std::vector<std::string>;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Columns, RaceCardPaintTest, testing::Values(
-    PaintCase{"Bracket1", fields({{28, "1"}}), 0, W, B, true, L{"1"}, {}},
-    PaintCase{"Bracket2", fields({{28, "2"}}), 0, colors::Gray, W, true, L{"2"}, {}},
-    PaintCase{"Bracket5", fields({{28, "5"}}), 0, colors::Yellow, B, true, L{"5"}, {}},
-    PaintCase{"Bracket6", fields({{28, "6"}}), 0, colors::Green, W, true, L{"6"}, {}},
-    PaintCase{"Bracket7", fields({{28, "7"}}), 0, Color::rgbOf(0xFF8000), W, true, L{"7"}, {}},
-    PaintCase{"Number", {}, 1, colors::BtnFace, B, true, L{" 2"}, {}},
-    PaintCase{"NameJockeyWeightSexAge",
+    CardPaintCase{"Bracket1", fields({{28, "1"}}), 0, kWhite, kBlack, true, L{"1"}, {}},
+    CardPaintCase{"Bracket2", fields({{28, "2"}}), 0, colors::Gray, kWhite, true, L{"2"}, {}},
+    CardPaintCase{"Bracket5", fields({{28, "5"}}), 0, colors::Yellow, kBlack, true, L{"5"}, {}},
+    CardPaintCase{"Bracket6", fields({{28, "6"}}), 0, colors::Green, kWhite, true, L{"6"}, {}},
+    CardPaintCase{"Bracket7", fields({{28, "7"}}), 0, Color::rgbOf(0xFF8000), kWhite, true, L{"7"}, {}},
+    CardPaintCase{"Number", {}, 1, colors::BtnFace, kBlack, true, L{" 2"}, {}},
+    CardPaintCase{"NameJockeyWeightSexAge",
               fields({{41, paddedName("サクラ　ホース", 36)}, {553, "1"}, {307, paddedName("武豊", 8)}, {79, "2"},
                       {83, "03"}}),
-              2, colors::BtnFace, B, true, L{"サクラホース        逃", "  武豊　　 57.0kg   牝 3"}, {}},
-    PaintCase{"Trainer", {}, 3, W, B, false, L{"調教師"}, {}},
-    PaintCase{"Blinkers", fields({{295, "1"}}), 4, W, B, false, L{"○"}, {}},
-    PaintCase{"DemotedWinner", fields({{333, "01"}, {335, "02"}}), 6, W, B, true, L{"入: 1", "確: 2"},
+              2, colors::BtnFace, kBlack, true, L{"サクラホース        逃", "  武豊　　 57.0kg   牝 3"}, {}},
+    CardPaintCase{"Trainer", {}, 3, kWhite, kBlack, false, L{"調教師"}, {}},
+    CardPaintCase{"Blinkers", fields({{295, "1"}}), 4, kWhite, kBlack, false, L{"○"}, {}},
+    CardPaintCase{"DemotedWinner", fields({{333, "01"}, {335, "02"}}), 6, kWhite, kBlack, true, L{"入: 1", "確: 2"},
               {S{0, 0, 5, Red}, S{1, 0, 5, Blue}}},
-    PaintCase{"Fourth", fields({{333, "04"}, {335, "04"}}), 6, W, B, true, L{"入: 4", "確: 4"},
-              {S{0, 0, 5, B}, S{1, 0, 5, B}}},
-    PaintCase{"NoPlacingYet", fields({{333, "00"}, {335, "  "}}), 6, W, B, true, L{" ", " "}, {}},
-    PaintCase{"PopularityAndOdds", fields({{364, "03"}, {360, "0123"}}), 7, W, B, false,
+    CardPaintCase{"Fourth", fields({{333, "04"}, {335, "04"}}), 6, kWhite, kBlack, true, L{"入: 4", "確: 4"},
+              {S{0, 0, 5, kBlack}, S{1, 0, 5, kBlack}}},
+    CardPaintCase{"NoPlacingYet", fields({{333, "00"}, {335, "  "}}), 6, kWhite, kBlack, true, L{" ", " "}, {}},
+    CardPaintCase{"PopularityAndOdds", fields({{364, "03"}, {360, "0123"}}), 7, kWhite, kBlack, false,
               L{"人気:   3", "ｵｯｽﾞ: 12.3"}, {S{0, 0, 9, Blue}}},
-    PaintCase{"NoPopularityNoOdds", fields({{364, "00"}, {360, "0000"}}), 7, W, B, false, L{" ", " "}, {}},
-    PaintCase{"TimeAndDifference", fields({{339, "1345"}, {532, "+005"}}), 8, W, B, false, L{"1.34.5", "+ 0.5"}, {}},
-    PaintCase{"NoTime", fields({{339, "0000"}, {532, "+005"}}), 8, W, B, false, L{"      "}, {}},
-    PaintCase{"PreviousAndThisLast3F", last3F("345", "352", "17"), 9, W, B, false, L{"前= 35.2", "後= 34.5"}, {}},
-    PaintCase{"NoPreviousRun", last3F("345", "", ""), 9, W, B, false, L{" ", "後= 34.5"}, {}},
-    PaintCase{"PreviousRunWasAJump", last3F("345", "132", "54"), 9, W, B, false, L{" ", "後= 34.5"}, {}},
-    PaintCase{"DidNotFinish", last3F("999", "352", "17"), 9, W, B, false, L{"前= 35.2", "後=  "}, {}},
-    PaintCase{"JumpRace", jumpRace("132"), 9, W, B, false, L{"", "1F= 13.2"}, {}},
-    PaintCase{"Corners", fields({{352, "01"}, {354, "03"}, {356, "  "}, {358, "12"}}), 10, W, B, false,
-              L{" 1- 3-  -12"}, {S{0, 0, 2, Red}, S{0, 3, 2, Blue}, S{0, 9, 2, B}}},
-    PaintCase{"WeightBigLoss", weight(482, -12), 11, W, B, false, L{"482kg", "(-12)"}, {S{1, 0, 5, Red}}},
-    PaintCase{"WeightSame", weight(456, 0), 11, W, B, false, L{"456kg", "(±0)"}, {}},
-    PaintCase{"NotWeighed", weight(999, 0), 11, W, B, false, L{"計不"}, {}},
-    PaintCase{"NoWeight", {}, 11, W, B, false, L{}, {}},
-    PaintCase{"Prize", fields({{366, "00006200"}, {374, "00000000"}}), 12, W, B, false, L{"  620.0千円", "        "},
+    CardPaintCase{"NoPopularityNoOdds", fields({{364, "00"}, {360, "0000"}}), 7, kWhite, kBlack, false, L{" ", " "}, {}},
+    CardPaintCase{"TimeAndDifference", fields({{339, "1345"}, {532, "+005"}}), 8, kWhite, kBlack, false, L{"1.34.5", "+ 0.5"}, {}},
+    CardPaintCase{"NoTime", fields({{339, "0000"}, {532, "+005"}}), 8, kWhite, kBlack, false, L{"      "}, {}},
+    CardPaintCase{"PreviousAndThisLast3F", last3F("345", "352", "17"), 9, kWhite, kBlack, false, L{"前= 35.2", "後= 34.5"}, {}},
+    CardPaintCase{"NoPreviousRun", last3F("345", "", ""), 9, kWhite, kBlack, false, L{" ", "後= 34.5"}, {}},
+    CardPaintCase{"PreviousRunWasAJump", last3F("345", "132", "54"), 9, kWhite, kBlack, false, L{" ", "後= 34.5"}, {}},
+    CardPaintCase{"DidNotFinish", last3F("999", "352", "17"), 9, kWhite, kBlack, false, L{"前= 35.2", "後=  "}, {}},
+    CardPaintCase{"JumpRace", jumpRace("132"), 9, kWhite, kBlack, false, L{"", "1F= 13.2"}, {}},
+    CardPaintCase{"Corners", fields({{352, "01"}, {354, "03"}, {356, "  "}, {358, "12"}}), 10, kWhite, kBlack, false,
+              L{" 1- 3-  -12"}, {S{0, 0, 2, Red}, S{0, 3, 2, Blue}, S{0, 9, 2, kBlack}}},
+    CardPaintCase{"WeightBigLoss", weight(482, -12), 11, kWhite, kBlack, false, L{"482kg", "(-12)"}, {S{1, 0, 5, Red}}},
+    CardPaintCase{"WeightSame", weight(456, 0), 11, kWhite, kBlack, false, L{"456kg", "(±0)"}, {}},
+    CardPaintCase{"NotWeighed", weight(999, 0), 11, kWhite, kBlack, false, L{"計不"}, {}},
+    CardPaintCase{"NoWeight", {}, 11, kWhite, kBlack, false, L{}, {}},
+    CardPaintCase{"Prize", fields({{366, "00006200"}, {374, "00000000"}}), 12, kWhite, kBlack, false, L{"  620.0千円", "        "},
               {}},
-    PaintCase{"Abnormal", fields({{332, "4"}}), 13, W, B, false, L{"競争中止"}, {}}),
-    [](const testing::TestParamInfo<PaintCase>& param) { return std::string(param.param.name); });
+    CardPaintCase{"Abnormal", fields({{332, "4"}}), 13, kWhite, kBlack, false, L{"競争中止"}, {}}),
+    [](const testing::TestParamInfo<CardPaintCase>& param) { return std::string(param.param.name); });
 // clang-format on
 
 TEST(RaceCardTest, HeaderCellsAndAnEmptyRaceListDrawAsTheGridDoes) {

@@ -168,12 +168,12 @@ INSTANTIATE_TEST_SUITE_P(Tracks, RaceCardPanelTest,
 
 // --- Grid texts -----------------------------------------------------------------------------------------------
 
-struct RowCase {
+struct CardRowCase {
     const char* name;
     std::function<void(std::string& se)> edit;
     std::vector<std::string> cells; // UTF-8, columns 0..13 of the second horse
 };
-class RaceCardRowTest : public testing::TestWithParam<RowCase> {};
+class RaceCardRowTest : public testing::TestWithParam<CardRowCase> {};
 
 TEST_P(RaceCardRowTest, CellTextsOfTheSecondHorse) {
     RaceDayFixture f;
@@ -193,15 +193,17 @@ void finished(std::string& se) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, RaceCardRowTest,
-                         testing::Values(RowCase{"AfterTheRace",
-                                                 finished,
-                                                 {"1", " 2", "テストホース　　　　　　　　　　　　", "調教師　", "ﾌﾞﾘﾝ",
-                                                  "3kg減", " 4", " 2", "1.34.5", "34.5", "", "", "", ""}},
-                                         RowCase{"BeforeTheRace",
-                                                 [](std::string& se) { put(se, 339, "0000"); },
-                                                 {"1", " 2", "テストホース　　　　　　　　　　　　", "調教師　", " ",
-                                                  "　", "  ", "  ", "      ", "   ", "", "", "", ""}}),
-                         [](const testing::TestParamInfo<RowCase>& param) { return std::string(param.param.name); });
+                         testing::Values(CardRowCase{"AfterTheRace",
+                                                     finished,
+                                                     {"1", " 2", "テストホース　　　　　　　　　　　　", "調教師　",
+                                                      "ﾌﾞﾘﾝ", "3kg減", " 4", " 2", "1.34.5", "34.5", "", "", "", ""}},
+                                         CardRowCase{"BeforeTheRace",
+                                                     [](std::string& se) { put(se, 339, "0000"); },
+                                                     {"1", " 2", "テストホース　　　　　　　　　　　　", "調教師　",
+                                                      " ", "　", "  ", "  ", "      ", "   ", "", "", "", ""}}),
+                         [](const testing::TestParamInfo<CardRowCase>& param) {
+                             return std::string(param.param.name);
+                         });
 
 TEST(RaceCardTest, RowsFollowTheRegisteredCountAndEmptyTheRowsOfTheRaceBefore) {
     RaceDayFixture f;

@@ -12,14 +12,14 @@ using namespace renoka::test;
 
 namespace {
 
-struct Runner {
+struct PayoutRunner {
     int horse;
     int placing;
     int ninki;
     int odds; // tenths
 };
 
-std::string se(int raceNo, const Runner& r) {
+std::string se(int raceNo, const PayoutRunner& r) {
     return Rec("SE", 555)
         .race("06", raceNo)
         .num(29, 2, r.horse)

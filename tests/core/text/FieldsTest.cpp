@@ -7,22 +7,23 @@ using namespace renoka;
 
 namespace {
 
-struct IntCase {
+struct FieldIntCase {
     const char* text;
     int expected;
 };
-class ToIntTest : public testing::TestWithParam<IntCase> {};
+class ToIntTest : public testing::TestWithParam<FieldIntCase> {};
 
 TEST_P(ToIntTest, ReadsDigitTextOrZero) {
     EXPECT_EQ(toInt(GetParam().text), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ToIntTest,
-                         testing::Values(IntCase{"0123", 123}, IntCase{"  7", 7}, IntCase{"07 ", 7}, IntCase{"", 0},
-                                         IntCase{"    ", 0}, IntCase{"1a", 0}, IntCase{"-5", -5}, IntCase{"+5", 5},
-                                         IntCase{"-", 0}, IntCase{"99999999999", 0}, IntCase{"2147483647", 2147483647},
-                                         IntCase{"1 2", 0}, IntCase{"-2147483648", -2147483648},
-                                         IntCase{"2147483648", 0}, IntCase{"000000000000000000000042", 42}));
+                         testing::Values(FieldIntCase{"0123", 123}, FieldIntCase{"  7", 7}, FieldIntCase{"07 ", 7},
+                                         FieldIntCase{"", 0}, FieldIntCase{"    ", 0}, FieldIntCase{"1a", 0},
+                                         FieldIntCase{"-5", -5}, FieldIntCase{"+5", 5}, FieldIntCase{"-", 0},
+                                         FieldIntCase{"99999999999", 0}, FieldIntCase{"2147483647", 2147483647},
+                                         FieldIntCase{"1 2", 0}, FieldIntCase{"-2147483648", -2147483648},
+                                         FieldIntCase{"2147483648", 0}, FieldIntCase{"000000000000000000000042", 42}));
 
 struct Int64Case {
     const char* text;

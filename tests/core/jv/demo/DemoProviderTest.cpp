@@ -17,7 +17,7 @@ using namespace renoka::test;
 
 namespace {
 
-int minuteOf(std::string_view hhmm) {
+int demoMinuteOf(std::string_view hhmm) {
     return toInt(hhmm.substr(0, 2)) * 60 + toInt(hhmm.substr(2, 2));
 }
 
@@ -78,7 +78,7 @@ TEST(DemoProviderTest, EachRaceDayHasThreeCoursesOfTwelvePlannedRaces) {
             EXPECT_EQ(field(ra, 12, 8), day);
             EXPECT_EQ(field(ra, 28, 1), weekday);
             numbers[std::string(field(ra, 20, 2))].push_back(fieldInt(ra, 26, 2));
-            const int post = minuteOf(field(ra, 874, 4));
+            const int post = demoMinuteOf(field(ra, 874, 4));
             EXPECT_GE(post, 9 * 60 + 50);
             EXPECT_LE(post, 16 * 60 + 30);
             EXPECT_GE(fieldInt(ra, 882, 2), 8);
@@ -223,7 +223,7 @@ TEST(DemoProviderTest, AnnouncementsComeAtTheirTimesOfTheRaceDay) {
     const DemoFolder& demo = demoFolder();
     std::map<std::string, int> post, firstPost;
     for (const auto& ra : demo.records("RA", "stored/", "-ra-2026120")) {
-        post[std::string(field(ra, 12, 16))] = minuteOf(field(ra, 874, 4));
+        post[std::string(field(ra, 12, 16))] = demoMinuteOf(field(ra, 874, 4));
     }
     auto fileMinute = [](const std::string& path) { // ".../yyyymmddhhnnss.txt"
         const std::string stamp = path.substr(path.size() - 18, 14);
@@ -233,8 +233,8 @@ TEST(DemoProviderTest, AnnouncementsComeAtTheirTimesOfTheRaceDay) {
     std::set<std::string> resulted;
     std::map<std::string, int> changed;
     for (const auto& tc : demo.records("TC", "realtime/0B14/")) {
-        EXPECT_EQ(post[std::string(field(tc, 12, 16))], minuteOf(field(tc, 40, 4)));
-        changed[std::string(field(tc, 12, 16))] = minuteOf(field(tc, 36, 4));
+        EXPECT_EQ(post[std::string(field(tc, 12, 16))], demoMinuteOf(field(tc, 40, 4)));
+        changed[std::string(field(tc, 12, 16))] = demoMinuteOf(field(tc, 36, 4));
     }
     EXPECT_EQ(changed.size(), 1u);
     for (const auto& path : demo.paths("realtime/0B12/")) {
@@ -242,9 +242,9 @@ TEST(DemoProviderTest, AnnouncementsComeAtTheirTimesOfTheRaceDay) {
             if (line.compare(0, 2, "RA") != 0) continue;
             const std::string key(field(line, 12, 16));
             const int at = changed.count(key) ? changed[key] : post[key];
-            EXPECT_EQ(minuteOf(field(line, 874, 4)), at);
+            EXPECT_EQ(demoMinuteOf(field(line, 874, 4)), at);
             if (changed.count(key)) {
-                EXPECT_EQ(minuteOf(field(line, 878, 4)), post[key]);
+                EXPECT_EQ(demoMinuteOf(field(line, 878, 4)), post[key]);
             }
             EXPECT_GE(fileMinute(path) - at, 2) << path;
             EXPECT_LE(fileMinute(path) - at, 6) << path;
@@ -355,7 +355,7 @@ TEST(DemoProviderTest, TimeSeriesKeepSnapshotsOfTheRaceDay) {
     EXPECT_EQ(demo.paths("timeseries/").size(), 4u * 36 * 6);
     std::map<std::string, int> post;
     for (const auto& ra : demo.records("RA", "stored/", "-ra-20261128"))
-        post[std::string(field(ra, 20, 2)) + std::string(field(ra, 22, 6))] = minuteOf(field(ra, 874, 4));
+        post[std::string(field(ra, 20, 2)) + std::string(field(ra, 22, 6))] = demoMinuteOf(field(ra, 874, 4));
     for (const auto& path : o1) {
         const std::string name = path.substr(std::string("timeseries/20261128/").size(), 8);
         ASSERT_TRUE(post.count(name)) << name;
@@ -363,12 +363,12 @@ TEST(DemoProviderTest, TimeSeriesKeepSnapshotsOfTheRaceDay) {
         for (const auto& line : demo.lines.at(path)) {
             EXPECT_EQ(field(line, 12, 8), "20261128");
             if (field(line, 16, 4) != field(line, 28, 4)) continue; // the day-before sale
-            before.push_back(post[name] - minuteOf(field(line, 32, 4)));
+            before.push_back(post[name] - demoMinuteOf(field(line, 32, 4)));
         }
         EXPECT_EQ(before, (std::vector<int>{30, 10, 5})) << path;
         const auto& o6 = demo.lines.at(path.substr(0, path.size() - 1) + "6");
         ASSERT_EQ(o6.size(), 1u);
-        EXPECT_EQ(post[name] - minuteOf(field(o6[0], 32, 4)), 10);
+        EXPECT_EQ(post[name] - demoMinuteOf(field(o6[0], 32, 4)), 10);
     }
 }
 

@@ -12,17 +12,17 @@ using namespace renoka::test;
 
 namespace {
 
-struct InitCase {
+struct CallOrderInitCase {
     const char* name;
     std::u16string id;
     int32_t expected;
 };
 
-void PrintTo(const InitCase& c, std::ostream* os) {
+void PrintTo(const CallOrderInitCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class SimJvLinkInitTest : public testing::TestWithParam<InitCase> {};
+class SimJvLinkInitTest : public testing::TestWithParam<CallOrderInitCase> {};
 
 TEST_P(SimJvLinkInitTest, ChecksTheIdentifier) {
     SimProvider provider;
@@ -35,13 +35,15 @@ TEST_P(SimJvLinkInitTest, ChecksTheIdentifier) {
 
 // The limit is in CP932 bytes: 32 full-width characters are 64 bytes.
 INSTANTIATE_TEST_SUITE_P(Identifiers, SimJvLinkInitTest,
-                         testing::Values(InitCase{"empty", u"", -101}, InitCase{"bytes63", std::u16string(63, u'A'), 0},
-                                         InitCase{"bytes64", std::u16string(64, u'A'), -102},
-                                         InitCase{"wide32", std::u16string(32, u'Ａ'), -102},
-                                         InitCase{"wide31plus1", std::u16string(31, u'Ａ') + u"A", 0},
-                                         InitCase{"leadingBlank", u" RENOKA", -103}, InitCase{"blankOnly", u" ", -103},
-                                         InitCase{"innerBlank", u"RK A/", 0},
-                                         InitCase{"programIdentifier", softwareIdentifier(), 0}));
+                         testing::Values(CallOrderInitCase{"empty", u"", -101},
+                                         CallOrderInitCase{"bytes63", std::u16string(63, u'A'), 0},
+                                         CallOrderInitCase{"bytes64", std::u16string(64, u'A'), -102},
+                                         CallOrderInitCase{"wide32", std::u16string(32, u'Ａ'), -102},
+                                         CallOrderInitCase{"wide31plus1", std::u16string(31, u'Ａ') + u"A", 0},
+                                         CallOrderInitCase{"leadingBlank", u" RENOKA", -103},
+                                         CallOrderInitCase{"blankOnly", u" ", -103},
+                                         CallOrderInitCase{"innerBlank", u"RK A/", 0},
+                                         CallOrderInitCase{"programIdentifier", softwareIdentifier(), 0}));
 
 class SimJvLinkOrderTest : public testing::Test {
 protected:

@@ -51,17 +51,17 @@ TEST_F(SimJvLinkReadTest, EachFileEndsWithMinusOneAndTheStreamWithZero) {
     EXPECT_EQ(read(), 0);
 }
 
-struct LineCase {
+struct ReadLineCase {
     const char* name;
     std::string fileBytes;
     std::vector<std::string> records; // CP932, as delivered
 };
 
-void PrintTo(const LineCase& c, std::ostream* os) {
+void PrintTo(const ReadLineCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class SimJvLinkLineTest : public SimJvLinkReadTest, public testing::WithParamInterface<LineCase> {};
+class SimJvLinkLineTest : public SimJvLinkReadTest, public testing::WithParamInterface<ReadLineCase> {};
 
 TEST_P(SimJvLinkLineTest, DeliversEveryLineAsARecordWithCrLf) {
     writeBytes(provider.root() / "stored" / "20261201000000-x.txt", GetParam().fileBytes);
@@ -77,16 +77,16 @@ TEST_P(SimJvLinkLineTest, DeliversEveryLineAsARecordWithCrLf) {
 // A record of the wrong length for its type is passed on as it is: the program has to cope with it.
 INSTANTIATE_TEST_SUITE_P(
     Lines, SimJvLinkLineTest,
-    testing::Values(LineCase{"crLf", "RA1\r\nSE22\r\n", {"RA1\r\n", "SE22\r\n"}},
-                    LineCase{"lfOnly", "RA1\nSE22\n", {"RA1\r\n", "SE22\r\n"}},
-                    LineCase{"lastLineWithoutEnd", "RA1\r\nSE22", {"RA1\r\n", "SE22\r\n"}},
-                    LineCase{"emptyLinesSkipped", "\r\nRA1\r\n\r\n\nSE22\r\n\r\n", {"RA1\r\n", "SE22\r\n"}},
-                    LineCase{"blankLineIsARecord", "   \r\n", {"   \r\n"}},
-                    LineCase{"wrongLengthsAsTheyAre",
-                             std::string("RA") + std::string(10, '1') + "\r\nRA" + std::string(2000, '2') + "\r\n",
-                             {std::string("RA") + std::string(10, '1') + "\r\n",
-                              std::string("RA") + std::string(2000, '2') + "\r\n"}},
-                    LineCase{"emptyFile", "", {}}));
+    testing::Values(ReadLineCase{"crLf", "RA1\r\nSE22\r\n", {"RA1\r\n", "SE22\r\n"}},
+                    ReadLineCase{"lfOnly", "RA1\nSE22\n", {"RA1\r\n", "SE22\r\n"}},
+                    ReadLineCase{"lastLineWithoutEnd", "RA1\r\nSE22", {"RA1\r\n", "SE22\r\n"}},
+                    ReadLineCase{"emptyLinesSkipped", "\r\nRA1\r\n\r\n\nSE22\r\n\r\n", {"RA1\r\n", "SE22\r\n"}},
+                    ReadLineCase{"blankLineIsARecord", "   \r\n", {"   \r\n"}},
+                    ReadLineCase{"wrongLengthsAsTheyAre",
+                                 std::string("RA") + std::string(10, '1') + "\r\nRA" + std::string(2000, '2') + "\r\n",
+                                 {std::string("RA") + std::string(10, '1') + "\r\n",
+                                  std::string("RA") + std::string(2000, '2') + "\r\n"}},
+                    ReadLineCase{"emptyFile", "", {}}));
 
 // The size is the CP932 image's, not the number of wide characters: the control reports the bytes of the data set.
 TEST_F(SimJvLinkReadTest, RecordsConvertFromCp932AndCountCp932Bytes) {

@@ -12,7 +12,7 @@ using namespace renoka::test;
 namespace {
 
 constexpr const char* kRace = "2026120805010101";
-constexpr const char* kDay = "20261208";
+constexpr const char* kRealTimeDay = "20261208";
 
 class SimRealTimeFixture {
 protected:
@@ -74,17 +74,18 @@ class SimJvLinkDaySpecTest : public SimRealTimeFixture, public testing::TestWith
 // Every announcement up to now, oldest first, in one stream.
 TEST_P(SimJvLinkDaySpecTest, ServesEveryFileAnnouncedByNowOldestFirst) {
     const std::string spec = GetParam();
-    provider.realtime(spec, kDay, "20261208120000", {spec + " noon 1", spec + " noon 2"});
-    provider.realtime(spec, kDay, "20261208101500", {spec + " morning"});
-    provider.realtime(spec, kDay, "20261208153000", {spec + " afternoon"});
+    provider.realtime(spec, kRealTimeDay, "20261208120000", {spec + " noon 1", spec + " noon 2"});
+    provider.realtime(spec, kRealTimeDay, "20261208101500", {spec + " morning"});
+    provider.realtime(spec, kRealTimeDay, "20261208153000", {spec + " afternoon"});
     provider.realtime(spec, "20261209", "20261208100000", {spec + " next day"});
 
     clock.set("2026-12-08 10:00:00");
-    EXPECT_EQ(fetch(spec, kDay), std::vector<std::string>{});
+    EXPECT_EQ(fetch(spec, kRealTimeDay), std::vector<std::string>{});
     clock.set("2026-12-08 12:00:00");
-    EXPECT_EQ(fetch(spec, kDay), (std::vector<std::string>{spec + " morning", spec + " noon 1", spec + " noon 2"}));
+    EXPECT_EQ(fetch(spec, kRealTimeDay),
+              (std::vector<std::string>{spec + " morning", spec + " noon 1", spec + " noon 2"}));
     clock.set("2026-12-08 18:00:00");
-    EXPECT_EQ(fetch(spec, kDay),
+    EXPECT_EQ(fetch(spec, kRealTimeDay),
               (std::vector<std::string>{spec + " morning", spec + " noon 1", spec + " noon 2", spec + " afternoon"}));
 }
 
@@ -155,7 +156,7 @@ TEST(SimJvLinkRealTimeClockTest, AnnouncementTimesAreJapanTime) {
 
 TEST(SimJvLinkRealTimeClockTest, TheClockCanBeChangedLikeTheProviderFolder) {
     SimProvider provider;
-    provider.realtime("0B14", kDay, "20261208090000", {"WE"});
+    provider.realtime("0B14", kRealTimeDay, "20261208090000", {"WE"});
     FakeClock early("2026-12-08 08:00:00");
     FakeClock late("2026-12-08 09:00:00");
     SimJvLink link(provider.root(), early);
@@ -171,7 +172,7 @@ TEST(SimJvLinkRealTimeClockTest, TheClockCanBeChangedLikeTheProviderFolder) {
 // A real-time file that goes away between the open and the read is missing, as a stored file is.
 TEST(SimJvLinkRealTimeClockTest, ARemovedFileIsMissingOnRead) {
     SimProvider provider;
-    const auto file = provider.realtime("0B11", kDay, "20261208090000", {"WH"});
+    const auto file = provider.realtime("0B11", kRealTimeDay, "20261208090000", {"WH"});
     FakeClock clock("2026-12-08 12:00:00");
     SimJvLink link(provider.root(), clock);
     ASSERT_EQ(link.JVInit(softwareIdentifier()), 0);
